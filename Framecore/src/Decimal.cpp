@@ -1,0 +1,1 @@
+#include "Framecore/Decimal.h"

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Framewright needs to build, test and run. Idempotent:
+# only packages that are missing are installed. Works as root or through sudo.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build make pkg-config python3
+  qt6-base-dev qt6-declarative-dev libboost-dev libicu-dev libsqlite3-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-dosis
+  qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
+  qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-dialogs
+  qml6-module-qt-labs-folderlistmodel qml6-module-qtqml-workerscript qml6-module-qttest
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+else
+  sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
