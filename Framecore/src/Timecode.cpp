@@ -167,10 +167,12 @@ private:
 
 constexpr bool isSeparator(char ch) noexcept { return ch == ':' || ch == ';'; }
 
-Timecode::Fields readFields(std::string_view text) noexcept {
+// Left-padded with "0" to nine characters; the last two are frames, the two before seconds, the
+// two before minutes, and the first length − 6 the hours. This reader takes any length and
+// checks every field for 64-bit overflow.
+Timecode::Fields readLongFields(std::string_view text) noexcept {
     std::size_t count = 0;
     for (char ch : text) count += !isSeparator(ch);
-    // Left-padded with "0" to nine characters; the first length − 6 form the hours.
     const std::size_t length = count < 9 ? 9 : count;
     const std::size_t minutesAt = length - 6, secondsAt = length - 4, framesAt = length - 2;
 
@@ -186,6 +188,43 @@ Timecode::Fields readFields(std::string_view text) noexcept {
         if (!isSeparator(ch)) feed(ch);
     }
     return {readers[0].value(), readers[1].value(), readers[2].value(), readers[3].value()};
+}
+
+// Typed text is short: up to this many characters (separators aside) no field can hold more
+// than 18 digits, which always fit 64 bits.
+constexpr std::size_t shortTextLength = 24;
+
+int64_t readShortField(const char* text, std::size_t size) noexcept {
+    bool negative = false;
+    if (*text == '+' || *text == '-') {
+        negative = *text == '-';
+        ++text;
+        --size;
+    }
+    if (size == 0) return 0;
+    int64_t value = 0;
+    for (const char* end = text + size; text < end; ++text) {
+        const unsigned digit = unsigned(static_cast<unsigned char>(*text)) - unsigned('0');
+        if (digit > 9) return 0;
+        value = value * 10 + int64_t(digit);
+    }
+    return negative ? -value : value;
+}
+
+Timecode::Fields readFields(std::string_view text) noexcept {
+    char buffer[9 + shortTextLength]; // room for the padding in front of the gathered characters
+    char* const gathered = buffer + 9;
+    std::size_t count = 0;
+    for (char ch : text) {
+        if (isSeparator(ch)) continue;
+        if (count == shortTextLength) return readLongFields(text);
+        gathered[count++] = ch;
+    }
+    const std::size_t length = count < 9 ? 9 : count;
+    char* const start = gathered + count - length;
+    for (char* pad = start; pad < gathered; ++pad) *pad = '0';
+    return {readShortField(start, length - 6), readShortField(start + length - 6, 2),
+            readShortField(start + length - 4, 2), readShortField(start + length - 2, 2)};
 }
 
 // Digits of a field: at least two, zero-padded. Returns the position after them.
