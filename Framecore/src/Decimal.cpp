@@ -311,10 +311,15 @@ struct DecimalAccess {
         return finish(negative, u256(widen<u256>(ca) * widen<u256>(cb)), exp, false, behavior);
     }
 
+    // Removes trailing zeros while the exponent stays at or below `ideal`; a coefficient has at
+    // most 38 of them, so one try per power of two (32, 16, ..., 1) removes exactly enough.
     static void stripTrailingZeros(u128& c, std::int64_t& e, std::int64_t ideal) noexcept {
-        while (e < ideal && c != 0 && c % 10 == 0) {
-            c /= 10;
-            ++e;
+        if (c == 0) return;
+        for (int step = 32; step >= 1; step /= 2) {
+            if (e + step <= ideal && c % kPow10[step] == 0) {
+                c /= kPow10[step];
+                e += step;
+            }
         }
     }
 

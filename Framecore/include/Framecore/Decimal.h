@@ -6,9 +6,10 @@
 // base-10 exponent in [-128, 127] (value = ±coefficient × 10^exponent); plus a not-a-number state.
 // Values are immutable and cheap to copy (no heap).
 //
-// Arithmetic (+ − × ÷ and power) computes the exact result and rounds it to 38 significant digits
-// in the behaviour's rounding mode (the default is `plain`: halves away from zero), then to the
-// behaviour's scale when one is set. Results whose exponent would exceed 127 overflow; results
+// Arithmetic (+ − × ÷ and power) computes the exact result and rounds it once, in the behaviour's
+// rounding mode (the default is `plain`: halves away from zero), at the coarser of two places: the
+// 38th significant digit and, when one is set, the behaviour's scale. (A truncating division to
+// scale 0 therefore never rounds 2.99…997 up to 3 first.) Results whose exponent would exceed 127 overflow; results
 // too small for exponent −128 underflow (they lose digits first, then become zero).
 //
 // Raising: an operation run with a behaviour whose flag for the condition is set throws
@@ -86,11 +87,12 @@ public:
     Decimal(int value) noexcept : Decimal(static_cast<std::int64_t>(value)) {}
 
     // The shortest decimal text that reads back as the same double (so 21.333, 12.8, 4.278 and
-    // 3.28083989501 are exact). NaN and infinities give NaN.
+    // 3.28083989501 are exact). NaN, infinities and doubles beyond the exponent range give NaN.
     static Decimal fromDouble(double value) noexcept;
     // Locale-independent: optional sign, digits with an optional "." and fraction, optional
-    // exponent ("e-3"). Surrounding spaces are not accepted. Absent when the text is no number.
-    // Over-long coefficients are rounded (plain) to 38 digits.
+    // exponent ("e-3"). Surrounding spaces are not accepted. Absent when the text is no number
+    // or too large for the exponent range. Over-long coefficients are rounded (plain) to 38
+    // digits; values below the range lose digits and may become zero. Never raises.
     static std::optional<Decimal> parse(std::string_view text) noexcept;
     // parse(), with NaN for text that is no number.
     static Decimal fromString(std::string_view text) noexcept;
@@ -133,7 +135,9 @@ public:
     Decimal subtractingNoRaise(const Decimal& other) const noexcept;
     Decimal multiplyingNoRaise(const Decimal& other) const noexcept;
     Decimal powerNoRaise(int exponent) const noexcept;
-    // a % b: see the operator mapping. Never raises.
+    // a % b: see the operator mapping. Never raises. The quotient is truncated exactly and q × b is
+    // subtracted without intermediate rounding, so the remainder is exact whenever the truncated
+    // quotient has at most 38 digits.
     Decimal remainder(const Decimal& divisor) const noexcept;
     Decimal abs() const noexcept;
 
