@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <locale.h>
 #include <string>
+#if defined(__APPLE__)
+#include <xlocale.h>
+#endif
 
 #include "Framecore/Film.h"
 #include "Framecore/Frames.h"

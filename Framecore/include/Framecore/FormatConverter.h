@@ -32,7 +32,8 @@
 // seconds. Because timecode counts at integralFPS, 29.97 and 30 (and 59.94 and 60) timecode
 // exchange frame for frame; 24 film frames become 30 frames of 30 fps video.
 //
-// Nothing here crashes, throws or overflows, whatever the arguments:
+// Nothing here crashes or overflows, whatever the arguments, and nothing throws except
+// std::bad_alloc:
 //   - Absent destination fields take defaults: for Frames → Film fps1, mm35 and Feet (the bare
 //     count is footage at one frame per second); for every other film result fps24, mm35 and
 //     Feet; for a timecode result fps29_97Drop. unitValueFrom uses the same film and video
