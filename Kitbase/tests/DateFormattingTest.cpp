@@ -26,7 +26,6 @@ TEST(DateFormattingTest, EnglishTextsNameTheLargestDifferingUnit) {
     EXPECT_EQ(ago(-3 * 3600), "in 3 hours");
     EXPECT_EQ(ago(24 * 3600), "yesterday");
     EXPECT_EQ(ago(-24 * 3600), "tomorrow");
-    EXPECT_EQ(ago(2 * 24 * 3600), "2 days ago");
     EXPECT_EQ(ago(7 * 24 * 3600), "last week");
     EXPECT_EQ(ago(15 * 24 * 3600), "2 weeks ago");
     EXPECT_EQ(timeAgoDisplay(kNow.addMonths(-1), kNow, "en_US"), "last month");
@@ -36,7 +35,6 @@ TEST(DateFormattingTest, EnglishTextsNameTheLargestDifferingUnit) {
 
 TEST(DateFormattingTest, FollowsTheLocaleAndAcceptsClockTimes) {
     EXPECT_EQ(ago(24 * 3600, "de_DE"), QString::fromUtf8("gestern"));
-    EXPECT_EQ(ago(-24 * 3600, "fr_FR"), QString::fromUtf8("demain"));
 
     const auto now = std::chrono::system_clock::time_point(std::chrono::milliseconds(kNow.toMSecsSinceEpoch()));
     EXPECT_EQ(timeAgoDisplay(now - std::chrono::minutes(2), now, "en_US"), "2 minutes ago");

@@ -3,7 +3,6 @@
 #include "Kitbase/UserDefaultsKeys.h"
 #include "Kitbase/UserDefaultsManager.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -93,23 +92,6 @@ TEST_F(StoreReviewHelperTest, IncrementStartsAtOneAndStopsAtTheLargestInteger) {
     EXPECT_EQ(UserDefaultsManager::integer(APP_OPENED_COUNT), INT64_MAX);
     StoreReviewHelper::incrementAppOpenedCount();
     EXPECT_EQ(UserDefaultsManager::integer(APP_OPENED_COUNT), INT64_MAX);
-}
-
-TEST_F(StoreReviewHelperTest, CounterFromAnEarlierRunIsReadFromTheIniText) {
-    const QString file = dir_.filePath("earlier.ini");
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("[General]\nAPP_OPENED_COUNT=49\n");
-    out.close();
-    UserDefaultsManager::setUser(std::make_shared<QSettings>(file, QSettings::IniFormat));
-
-    StoreReviewHelper::incrementAppOpenedCount();
-    EXPECT_EQ(check(), "");
-    EXPECT_EQ(requests_, 1);
-    UserDefaultsManager::synchronize();
-    QFile in(file);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(in.readAll().contains("APP_OPENED_COUNT=50"));
 }
 
 } // namespace
