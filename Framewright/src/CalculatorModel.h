@@ -1,0 +1,207 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+#include "Framecore/CalculatorBrain.h"
+#include "Framecore/CalculatorOperation.h"
+#include "Framecore/FrameCountable.h"
+#include "Framecore/Operand.h"
+#include "Framecore/OperandType.h"
+
+#include "InputBuffer.h"
+#include "InputState.h"
+#include "KeypadKey.h"
+
+#include <string>
+#include <string_view>
+
+class QQmlEngine;
+class QJSEngine;
+
+namespace framewright {
+
+class PersistenceController;
+class SettingsManager;
+
+// Delivers the current value to `handler` at once, then every new value, synchronously, inside
+// the assignment that publishes it (a direct connection). `read` fetches the value; the
+// subscription ends when `context` is destroyed. This is how the view models observe the
+// calculator model, the settings store and the application state.
+template <class Sender, class Signal, class Read, class Handler>
+QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* context, Read read, Handler handler) {
+    handler(read());
+    return QObject::connect(
+        sender, signal, context, [read, handler] { handler(read()); }, Qt::DirectConnection);
+}
+
+// The calculator behind the keypad: turns key presses into edits of the typed text, operands of
+// the calculator brain and lines of the history, and keeps the primary value and its display text
+// current.
+//
+// Published fields (each assignment emits its signal, whether or not the value changed, before
+// the value is saved; views read the getter in the handler, or use subscribe()):
+//   primaryFrameValue     the primary slot's value, in the primary format
+//                                                             "calculatorModel.primaryFrameValue"
+//   formattedInputString  the text the primary slot shows
+//   inputBuffer           the typed text                      saved as "inputBuffer"
+//   inputState            how the typed text is read          "calculatorModel.inputState"
+//   currentOperation      the operation of the last operator  "calculatorModel.currentOperation"
+//   isCalculatorError     the last operation failed           "calculatorModel.isCalculatorError"
+// Plain saved fields: calculatorBrain ("calculatorModel.calculatorBrain"), previousOperation
+// ("calculatorModel.previousOperation"), previousKey ("calculatorModel.previousKey") and
+// resetInputBufferNextKeyPress ("calculatorModel.resetInputBufferNextKeyPress").
+//
+// Every saved field is written through kitbase::UserDefaultsManager (JSON) right after each
+// assignment and read once at creation; an absent entry, or one that does not decode or does not
+// fit (a buffer with other length limits than the fresh one), gives the fresh value.
+//
+// Guarantees beyond the arithmetic:
+//   - The secondary slots show the running total while a factor or divisor is typed, and show
+//     after a restart what they showed before.
+//   - A negative operand keeps its sign whatever the primary format (a negative timecode
+//     included), and a negative value shows negative in every slot.
+//   - Every brain error (a division by zero, a result too large to count) is shown through
+//     isCalculatorError and recorded as an "Error" line.
+//   - All clear always returns to the start state: a fresh buffer, a fresh brain (no error), no
+//     operation, the input state of the primary format.
+//   - A paste is an entry like typing: after "=" it starts a new calculation, and the next
+//     operator key uses the pasted number as its operand. Its cost is linear in the text's length.
+//
+// The primary descriptor is read from the settings store whenever it is needed. Main thread only.
+class CalculatorModel final : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(framecore::FrameCountableRef primaryFrameValue READ primaryFrameValue NOTIFY primaryFrameValueChanged)
+    Q_PROPERTY(QString primaryValueDescription READ primaryValueDescriptionText NOTIFY primaryFrameValueChanged)
+    Q_PROPERTY(QString formattedInputString READ formattedInputStringText NOTIFY formattedInputStringChanged)
+    Q_PROPERTY(QString inputBuffer READ inputBufferText NOTIFY inputBufferChanged)
+    Q_PROPERTY(qint64 inputState READ inputStateRawValue NOTIFY inputStateChanged)
+    Q_PROPERTY(QString currentOperation READ currentOperationRawValue NOTIFY currentOperationChanged)
+    Q_PROPERTY(bool isCalculatorError READ isCalculatorError NOTIFY isCalculatorErrorChanged)
+
+public:
+    static constexpr std::string_view inputBufferKey = "inputBuffer";
+    static constexpr std::string_view inputStateKey = "calculatorModel.inputState";
+    static constexpr std::string_view currentOperationKey = "calculatorModel.currentOperation";
+    static constexpr std::string_view isCalculatorErrorKey = "calculatorModel.isCalculatorError";
+    static constexpr std::string_view previousOperationKey = "calculatorModel.previousOperation";
+    static constexpr std::string_view previousKeyKey = "calculatorModel.previousKey";
+    static constexpr std::string_view resetInputBufferNextKeyPressKey = "calculatorModel.resetInputBufferNextKeyPress";
+    static constexpr std::string_view calculatorBrainKey = "calculatorModel.calculatorBrain";
+    // The primary value is saved too: while a factor or a divisor is typed, or a ratio is shown,
+    // the typed text does not hold it, and the secondary slots must show it after a restart.
+    static constexpr std::string_view primaryFrameValueKey = "calculatorModel.primaryFrameValue";
+
+    // The process-wide model over SettingsManager::shared(), created (and restored) on first use.
+    static CalculatorModel& shared();
+    // QML singleton factory: the shared instance, owned by C++.
+    static CalculatorModel* create(QQmlEngine* qmlEngine, QJSEngine* jsEngine);
+    // Tests: drops the shared instance; the next shared() restores a new one from the store.
+    static void resetSharedForTesting();
+
+    // Restores the saved fields from the user defaults and refreshes the display. History lines
+    // go to `historyStore`, or to PersistenceController::shared() at the time of each line when null.
+    // Both must outlive the model.
+    explicit CalculatorModel(SettingsManager& settings, PersistenceController* historyStore = nullptr,
+                             QObject* parent = nullptr);
+    ~CalculatorModel() override;
+
+    // The single entry point of the keypad.
+    void keyPressed(KeypadKey key);
+    // The same for QML: the key's raw value ("7", "plus", "TC÷" ...). False for an unknown text.
+    Q_INVOKABLE bool keyPressedByRawValue(const QString& rawValue);
+    // The Paste command: replaces the typed text by the numeric characters of `text` (each
+    // character that is not "0"-"9", "." or "-" is skipped, and so is a second point; no length
+    // limit). The empty text changes nothing.
+    void paste(std::string_view text);
+    Q_INVOKABLE void pasteText(const QString& text);
+    // The AC key; also used when the primary format changes.
+    Q_INVOKABLE void allClear();
+
+    const framecore::FrameCountableRef& primaryFrameValue() const noexcept { return primaryFrameValue_; }
+    const std::string& formattedInputString() const noexcept { return formattedInputString_; }
+    const InputBuffer& inputBuffer() const noexcept { return inputBuffer_; }
+    InputState inputState() const noexcept { return inputState_; }
+    framecore::CalculatorOperation currentOperation() const noexcept { return currentOperation_; }
+    bool isCalculatorError() const noexcept { return isCalculatorError_; }
+    const framecore::CalculatorBrain& calculatorBrain() const noexcept { return calculatorBrain_; }
+    framecore::CalculatorOperation previousOperation() const noexcept { return previousOperation_; }
+    KeypadKey previousKey() const noexcept { return previousKey_; }
+    bool resetInputBufferNextKeyPress() const noexcept { return resetInputBufferNextKeyPress_; }
+    SettingsManager& settings() const noexcept { return settings_; }
+
+    // The typed text as an operand for the brain, read by the input state: a value of the
+    // primary format as its signed frame count (timecode, feet+frames, decimal footage), a plain
+    // decimal (the operand of × and ÷), a bare frame count; 0 for text that does not read, and
+    // -1 when no entry mode is set.
+    framecore::Operand currentOperand() const;
+
+    // Typed digits as timecode: an optional leading "-", the digits of the rest left-padded with
+    // "0" to 8 (to 9 when longer, keeping the last 9), cut into hours (2 or 3), minutes, seconds
+    // and frames; ";" before the frames when dropFrame. "1234" gives 00:00:12:34.
+    static std::string timecodeEntryText(std::string_view text, bool dropFrame);
+    // Typed digits as feet and frames: an optional "-", then the digits with ":" before the last
+    // two, padded to at least three digits: "5" gives 0:05, "1234" gives 12:34; no digits give
+    // "0:00".
+    static std::string feetFramesEntryText(std::string_view text);
+
+signals:
+    void primaryFrameValueChanged();
+    void formattedInputStringChanged();
+    void inputBufferChanged();
+    void inputStateChanged();
+    void currentOperationChanged();
+    void isCalculatorErrorChanged();
+
+private:
+    QString primaryValueDescriptionText() const;
+    QString formattedInputStringText() const { return QString::fromStdString(formattedInputString_); }
+    QString inputBufferText() const { return QString::fromStdString(inputBuffer_.buffer()); }
+    qint64 inputStateRawValue() const noexcept { return inputState_.rawValue(); }
+    QString currentOperationRawValue() const;
+
+    // Assignments: store, publish (published fields), save (saved fields).
+    void setPrimaryFrameValue(framecore::FrameCountableRef value);
+    void setFormattedInputString(std::string text);
+    void setInputBuffer(InputBuffer buffer);
+    void setInputState(InputState state);
+    void setCurrentOperation(framecore::CalculatorOperation operation);
+    void setIsCalculatorError(bool isError);
+    void setPreviousOperation(framecore::CalculatorOperation operation);
+    void setPreviousKey(KeypadKey key);
+    void setResetInputBufferNextKeyPress(bool reset);
+    void setCalculatorBrain(const framecore::CalculatorBrain& brain);
+    void saveCalculatorBrain();
+
+    void editInput(KeypadKey key);
+    void operatorKeyPressed(KeypadKey key);
+    void updateInputState(framecore::CalculatorOperation operation);
+    void refreshDisplay(bool showingResult);
+    // Writes one history line. `value` is the value whose secondary slots the line carries
+    // (the primary value unless given).
+    void logOperation(framecore::CalculatorOperation operation, framecore::OperandType operandType,
+                      const std::string& valueText, const std::string& formatLabel,
+                      const framecore::FrameCountableRef& value = nullptr);
+    void resetInputBuffer();
+    PersistenceController& history() const;
+
+    SettingsManager& settings_;
+    PersistenceController* history_;
+
+    framecore::FrameCountableRef primaryFrameValue_;
+    std::string formattedInputString_ = "0";
+    InputBuffer inputBuffer_;
+    InputState inputState_ = InputState::timecode;
+    framecore::CalculatorOperation currentOperation_ = framecore::CalculatorOperation::none;
+    bool isCalculatorError_ = false;
+
+    framecore::CalculatorBrain calculatorBrain_;
+    framecore::CalculatorOperation previousOperation_ = framecore::CalculatorOperation::none;
+    KeypadKey previousKey_ = KeypadKey::allClear;
+    bool resetInputBufferNextKeyPress_ = false;
+};
+
+} // namespace framewright
