@@ -1,0 +1,143 @@
+#include "FormatNames.h"
+
+#include <optional>
+
+#include "Text.h"
+
+namespace framecalc {
+
+using framecore::FilmGauge;
+using framecore::FootageUnit;
+using framecore::FormatDescriptor;
+using framecore::FormatType;
+using framecore::FrameRate;
+
+namespace {
+
+// Lower-case ASCII with spaces, "_" and "-" removed: the form every name is compared in.
+std::string folded(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == ' ' || c == '_' || c == '-') continue;
+        out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    }
+    return out;
+}
+
+bool sameName(std::string_view foldedName, std::string_view candidate) { return foldedName == folded(candidate); }
+
+std::optional<FrameRate> rateNamed(std::string_view foldedName) {
+    for (const FrameRate rate : FrameRate::allCases()) {
+        if (sameName(foldedName, rate.label()) || sameName(foldedName, rate.rawValue())) return rate;
+    }
+    // The pull-down rates have one family member each, so their bare figures are unambiguous.
+    if (foldedName == "23.98") return FrameRate::fps23_98;
+    if (foldedName == "24.98") return FrameRate::fps24_98;
+    return std::nullopt;
+}
+
+std::optional<FilmGauge> gaugeNamed(std::string_view foldedName) {
+    for (const FilmGauge gauge : FilmGauge::allCases()) {
+        if (sameName(foldedName, gauge.label()) || sameName(foldedName, gauge.rawValue())) return gauge;
+    }
+    return std::nullopt;
+}
+
+std::optional<FootageUnit> unitNamed(std::string_view foldedName) {
+    for (const FootageUnit unit : FootageUnit::allCases()) {
+        if (sameName(foldedName, unit.label()) || sameName(foldedName, unit.shortLabel()) ||
+            sameName(foldedName, unit.rawValue()))
+            return unit;
+    }
+    return std::nullopt;
+}
+
+std::string ambiguousRateHint(std::string_view foldedName) {
+    if (foldedName == "29.97") return " (say 29.97DF or 29.97ND)";
+    if (foldedName == "59.94") return " (say 59.94DF or 59.94ND)";
+    return {};
+}
+
+} // namespace
+
+FormatParse parseFormatName(std::string_view name) {
+    const std::vector<std::string_view> parts = splitAt(name, '/');
+    const std::string head = folded(parts.front());
+
+    if (head.empty()) return "empty format name " + quoted(name);
+
+    if (head == "frames") {
+        if (parts.size() > 1) return "format " + quoted(name) + ": frames takes no unit or rate";
+        return FormatDescriptor::frames;
+    }
+    if (const auto rate = rateNamed(head)) {
+        if (parts.size() > 1) return "format " + quoted(name) + ": a video rate takes no unit";
+        return FormatDescriptor(FormatType::Video, std::nullopt, std::nullopt, *rate);
+    }
+    const auto gauge = gaugeNamed(head);
+    if (!gauge) {
+        return "unknown format " + quoted(name) + ambiguousRateHint(head) + "; see 'framecalc formats'";
+    }
+
+    FormatDescriptor descriptor = FormatDescriptor::defaultDescriptorForFilmGauge(*gauge);
+    bool unitGiven = false;
+    bool rateGiven = false;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        const std::string part = folded(parts[i]);
+        if (const auto unit = unitNamed(part)) {
+            if (unitGiven) return "format " + quoted(name) + " names two footage units";
+            descriptor.footageUnit = *unit;
+            unitGiven = true;
+        } else if (const auto rate = rateNamed(part)) {
+            if (rateGiven) return "format " + quoted(name) + " names two frame rates";
+            descriptor.frameRate = *rate;
+            rateGiven = true;
+        } else {
+            return "format " + quoted(name) + ": " + quoted(parts[i]) + " is neither a footage unit nor a frame rate" +
+                   ambiguousRateHint(part);
+        }
+    }
+    return descriptor;
+}
+
+std::string canonicalFormatName(const FormatDescriptor& descriptor) {
+    switch (descriptor.formatType) {
+    case FormatType::Frames:
+        return "frames";
+    case FormatType::Video:
+        return std::string(descriptor.frameRate.value_or(FrameRate::fps29_97Drop).label());
+    case FormatType::Film:
+        break;
+    }
+    const FilmGauge gauge = descriptor.filmGauge.value_or(FilmGauge::mm35);
+    std::string name;
+    for (const char c : gauge.label()) {
+        if (c != ' ') name.push_back(c);
+    }
+    name += '/';
+    for (const char c : descriptor.footageUnit.value_or(FootageUnit::Feet).shortLabel()) {
+        name.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    }
+    name += '/';
+    name += descriptor.frameRate.value_or(FrameRate::fps24).label();
+    return name;
+}
+
+std::vector<FormatDescriptor> allNamedFormats() {
+    std::vector<FormatDescriptor> formats;
+    formats.push_back(FormatDescriptor::frames);
+    for (const FrameRate rate : FrameRate::allCases()) {
+        formats.emplace_back(FormatType::Video, std::nullopt, std::nullopt, rate);
+    }
+    for (const FilmGauge gauge : FilmGauge::allCases()) {
+        for (const FootageUnit unit : FootageUnit::allCases()) {
+            for (const FrameRate rate : FrameRate::allCases()) {
+                formats.emplace_back(FormatType::Film, gauge, unit, rate);
+            }
+        }
+    }
+    return formats;
+}
+
+} // namespace framecalc

@@ -1,0 +1,44 @@
+#pragma once
+// Format names: how framecalc's command line names a FormatDescriptor.
+//
+//   frames                       a bare frame count
+//   RATE                         video timecode at a rate: a rate label ("25", "29.97DF") or raw
+//                                value ("fps25", "fps29_97Drop")
+//   GAUGE[/UNIT][/RATE]          film footage: a gauge label ("35mm", "Super 8mm", "IMAX") or raw
+//                                value ("mm35", "mmSuper8", "mm70"), then in either order a unit
+//                                (label "Feet", "ft:frm", "1000ft rolls"; short label "FT",
+//                                "FT:FRM", "1000FT"; raw value "feet", "feetFrames",
+//                                "rolls1000ft") and a rate. The unit defaults to feet and the rate
+//                                to the gauge's usual rate, as in the film presets.
+//
+// Matching ignores ASCII case, spaces, "_" and "-", so "super8mm", "Super 8mm", "29.97df",
+// "FPS29_97DROP" and "rolls-1000ft" all read. None of the vocabularies collide under that rule.
+// "23.98" and "24.98" name the two pull-down rates; "29.97" and "59.94" are refused because they
+// could be drop-frame or not.
+//
+// Canonical names (what `framecalc formats` lists and what the JSON output names) are space-free:
+// "frames", "29.97DF", "35mm/ft/24", "Super8mm/ft:frm/18", "IMAX/metres/48".
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "Framecore/FormatDescriptor.h"
+
+namespace framecalc {
+
+// A descriptor, or the one-line reason the name could not be read.
+using FormatParse = std::variant<framecore::FormatDescriptor, std::string>;
+
+FormatParse parseFormatName(std::string_view name);
+
+// The canonical name of a descriptor of consistent shape (Frames alone, Video with a rate, Film
+// with gauge, unit and rate). Missing fields are written as the defaults the parser would use.
+std::string canonicalFormatName(const framecore::FormatDescriptor& descriptor);
+
+// Every descriptor a name can give: frames, video at each of the 22 rates, then film by gauge,
+// unit and rate (8 × 6 × 22), each in declaration order.
+std::vector<framecore::FormatDescriptor> allNamedFormats();
+
+} // namespace framecalc
