@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <deque>
+#include <string>
 
 namespace framecore {
 
@@ -13,17 +15,34 @@ namespace {
 
 using namespace icu::number;
 
-// A formatter in the locale's default number style with the two fraction limits.
-LocalizedNumberFormatter makeFormatter(const icu::Locale& locale, int minFraction, int maxFraction) {
+// A formatter in the locale's default number style with the two fraction limits. Building one
+// costs ~10 µs (most of a film slot's text), so each thread keeps the few it has used.
+const LocalizedNumberFormatter& makeFormatter(const icu::Locale& locale, int minFraction, int maxFraction) {
     constexpr int icuLimit = 999; // ICU refuses fraction counts above this
     const int lo = std::clamp(minFraction, 0, icuLimit);
     const int hi = std::clamp(maxFraction, lo, icuLimit);
-    return NumberFormatter::with()
-        .precision(Precision::minMaxFraction(lo, hi))
-        .roundingMode(UNUM_ROUND_HALFEVEN)
-        .grouping(UNUM_GROUPING_OFF)
-        .notation(Notation::simple())
-        .locale(locale);
+
+    struct Entry {
+        std::string localeName;
+        int lo;
+        int hi;
+        LocalizedNumberFormatter formatter;
+    };
+    constexpr std::size_t cacheLimit = 16;
+    thread_local std::deque<Entry> cache;
+    const char* name = locale.getName();
+    for (const Entry& entry : cache) {
+        if (entry.lo == lo && entry.hi == hi && entry.localeName == name) return entry.formatter;
+    }
+    if (cache.size() >= cacheLimit) cache.pop_front();
+    cache.push_back(Entry{name, lo, hi,
+                          NumberFormatter::with()
+                              .precision(Precision::minMaxFraction(lo, hi))
+                              .roundingMode(UNUM_ROUND_HALFEVEN)
+                              .grouping(UNUM_GROUPING_OFF)
+                              .notation(Notation::simple())
+                              .locale(locale)});
+    return cache.back().formatter;
 }
 
 std::string toUtf8(const FormattedNumber& formatted, UErrorCode status) {
