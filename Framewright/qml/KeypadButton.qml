@@ -1,0 +1,62 @@
+import QtQuick
+import QtQuick.Templates as T
+import Framewright
+
+// One key of the keypad, named by its key's raw value ("7", "00", "AC", "plus", "TC÷", ...).
+// Digit-entry keys are drawn in the standard colours, the rest in the function colours, and
+// the equals key on the result colour; a disabled key draws its label in gray.
+T.AbstractButton {
+    id: key
+
+    property string keypadKey
+
+    readonly property bool isEntryKey: /^([0-9]|00|\.)$/.test(keypadKey)
+    readonly property var symbols: ({
+        "delete.left": "delete.left",
+        "plus": "plus",
+        "minus": "minus",
+        "multiply": "multiply",
+        "divide": "divide",
+        "TC÷": "divide.timecode",
+        "equal": "equal"
+    })
+    readonly property string symbol: symbols[keypadKey] !== undefined ? symbols[keypadKey] : ""
+    readonly property color fillColor: isEntryKey ? Theme.keypadStandardKeyColor
+        : keypadKey === "equal" ? Theme.keypadResultKeyColor : Theme.keypadFunctionOperatorKeyColor
+    readonly property color labelColor: !enabled ? Theme.disabledLabelColor
+        : isEntryKey ? Theme.keypadStandardKeyLabelColor : Theme.keypadFunctionOperatorKeyLabelColor
+    readonly property font labelFont: isEntryKey ? Theme.digitKeyFont
+        : keypadKey === "equal" ? Theme.equalsKeyFont
+        : keypadKey === "delete.left" ? Theme.deleteKeyFont : Theme.functionKeyFont
+
+    objectName: "KeypadKey_" + keypadKey
+    focusPolicy: Qt.NoFocus
+    implicitWidth: Theme.minimumKeySize
+    implicitHeight: Theme.minimumKeySize
+    text: symbol.length > 0 ? "" : keypadKey
+    Accessible.name: keypadKey
+
+    background: Rectangle {
+        radius: 8
+        color: key.pressed ? Qt.lighter(key.fillColor, 1.5) : key.fillColor
+    }
+
+    contentItem: Item {
+        Text {
+            anchors.centerIn: parent
+            visible: key.symbol.length === 0
+            text: key.text
+            font: key.labelFont
+            color: key.labelColor
+        }
+        Symbol {
+            anchors.centerIn: parent
+            visible: key.symbol.length > 0
+            symbol: key.symbol
+            // Arithmetic glyphs span 14 of their 24 units, the delete glyph 19: size the boxes so
+            // the glyphs match the labels' type sizes.
+            size: Math.round(key.labelFont.pixelSize * (key.keypadKey === "delete.left" ? 1.0 : 1.25))
+            color: key.labelColor
+        }
+    }
+}

@@ -1,0 +1,83 @@
+pragma Singleton
+import QtQuick
+
+// Colours and type of the calculator face. Views use only these names, never literal values.
+QtObject {
+    id: theme
+
+    // ---- Named colours (dark face; text pairs keep a contrast of at least 4.5:1) ----
+    readonly property color windowBackgroundColor: "#000000"
+    readonly property color historyBackgroundColor: "#141417"
+    readonly property color displayBackgroundColor: "#1c1c20"
+    readonly property color keypadBackgroundColor: "#000000"
+    readonly property color keypadStandardKeyColor: "#333338"
+    readonly property color keypadStandardKeyLabelColor: "#f2f2f7"
+    readonly property color keypadFunctionOperatorKeyColor: "#232327"
+    readonly property color keypadFunctionOperatorKeyLabelColor: "#ffb340"
+    readonly property color keypadResultKeyColor: "#5c3a00"
+    readonly property color primaryUnitFormatColor: "#ffb340"
+    readonly property color primaryValueColor: "#ffffff"
+    readonly property color secondaryUnitValueColor: "#d1d1d6"
+    readonly property color secondaryUnitFormatColor: "#8e8e96"
+    readonly property color logLabelColor: "#9a9aa2"
+    readonly property color logValueColor: "#ffffff"
+    // The platform's gray: disabled key labels and disabled history bar buttons.
+    readonly property color disabledLabelColor: "#8e8e93"
+    readonly property color calculationDividerColor: "#222222"
+    readonly property color windowFrameColor: "#111111"
+
+    // ---- Faces, embedded with the program ----
+    // Dosis is the face of labels; its digits are proportional, so values use Roboto Condensed,
+    // whose digits all share one advance and do not jitter as a value changes.
+    readonly property FontLoader dosisLight: FontLoader { source: "qrc:/Framewright/fonts/Dosis-Light.otf" }
+    readonly property FontLoader dosisBook: FontLoader { source: "qrc:/Framewright/fonts/Dosis-Book.otf" }
+    readonly property FontLoader dosisMedium: FontLoader { source: "qrc:/Framewright/fonts/Dosis-Medium.otf" }
+    readonly property FontLoader dosisSemiBold: FontLoader { source: "qrc:/Framewright/fonts/Dosis-SemiBold.otf" }
+    readonly property FontLoader tabularLight: FontLoader { source: "qrc:/Framewright/fonts/RobotoCondensed-Light.ttf" }
+    readonly property FontLoader tabularBook: FontLoader { source: "qrc:/Framewright/fonts/RobotoCondensed-Regular.ttf" }
+    readonly property list<FontLoader> fontLoaders: [dosisLight, dosisBook, dosisMedium, dosisSemiBold, tabularLight, tabularBook]
+
+    // "Dosis-<weight>" and "DosisMonospaced-<weight>" in pixel sizes (one point is one pixel here).
+    function dosis(loader, pixelSize) {
+        return Qt.font({ family: loader.font.family, weight: loader.font.weight, styleName: loader.font.styleName, pixelSize: pixelSize })
+    }
+
+    // ---- Type roles: display ----
+    readonly property font primaryValueFont: dosis(tabularLight, 32)
+    readonly property font primaryUnitFont: dosis(dosisMedium, 12)
+    readonly property font secondaryValueFont: dosis(tabularBook, 12)
+    readonly property font secondaryUnitFont: dosis(dosisBook, 12)
+    readonly property font operationSymbolFont: dosis(dosisSemiBold, 22)
+    readonly property int operationSymbolSize: 22
+    readonly property int slotBadgeSize: 18
+
+    // ---- Type roles: keypad ----
+    readonly property font equalsKeyFont: dosis(dosisBook, 25)
+    readonly property font deleteKeyFont: dosis(dosisBook, 29)
+    readonly property font functionKeyFont: dosis(dosisBook, 21)
+    readonly property font digitKeyFont: dosis(tabularLight, 18)
+
+    // ---- Type roles: history ----
+    readonly property font historyTitleFont: dosis(dosisBook, 15)
+    readonly property font timestampFont: dosis(dosisLight, 12)
+    readonly property font operationValueFont: dosis(tabularLight, 24)
+    readonly property font operationFormatFont: dosis(dosisSemiBold, 11)
+    readonly property font operationSecondaryValueFont: dosis(tabularBook, 12)
+    readonly property font operationSecondaryFormatFont: dosis(dosisBook, 12)
+    readonly property font noEntriesFont: dosis(dosisLight, 12)
+
+    // ---- Type roles: settings ----
+    readonly property font sliderLabelFont: dosis(dosisBook, 12)
+    readonly property font attributeLabelFont: dosis(dosisBook, 12)
+    readonly property font attributeValueFont: dosis(tabularLight, 15)
+
+    // ---- Metrics of the layout ----
+    readonly property int windowWidth: 320
+    readonly property int windowHeight: 542
+    readonly property int outerPadding: 5
+    readonly property int cornerRadius: 10
+    readonly property int interKeySpacing: 2
+    readonly property int operatorKeySpacing: 5
+    readonly property int minimumKeySize: 44
+    readonly property int panelSlideDuration: 250
+}

@@ -1,0 +1,472 @@
+// Checks of the window built from the QML module: faces, colours, icons, layout and the
+// commands that need no calculator model. Runs offscreen with the software scene graph.
+#include "AppState.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <cmath>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(FramewrightPlugin)
+
+using framewright::AppState;
+
+namespace {
+
+QStringList& capturedMessages() {
+    static QStringList messages;
+    return messages;
+}
+
+void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
+    capturedMessages().append(message);
+}
+
+std::unique_ptr<QQmlEngine> makeEngine() {
+    auto engine = std::make_unique<QQmlEngine>();
+    engine->addImportPath(QStringLiteral("qrc:/"));
+    return engine;
+}
+
+// The Theme singleton as the views see it.
+QObject* theme(QQmlEngine& engine) {
+    QQmlComponent component(&engine);
+    component.setData("import QtQml\nimport Framewright\nQtObject { readonly property QtObject theme: Theme }", QUrl());
+    QObject* holder = component.create();
+    if (holder == nullptr) {
+        ADD_FAILURE() << component.errorString().toStdString();
+        return nullptr;
+    }
+    holder->setParent(&engine);
+    return holder->property("theme").value<QObject*>();
+}
+
+// Searches the visual tree: items made by a Repeater or Loader need not be QObject children.
+QQuickItem* findItem(QQuickItem* root, const QString& name) {
+    if (root == nullptr) {
+        return nullptr;
+    }
+    if (root->objectName() == name) {
+        return root;
+    }
+    for (QQuickItem* child : root->childItems()) {
+        if (QQuickItem* found = findItem(child, name)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+double relativeLuminance(const QColor& c) {
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+class ThemeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        engine_ = makeEngine();
+        theme_ = theme(*engine_);
+        ASSERT_NE(theme_, nullptr);
+    }
+    QFont font(const char* role) const { return theme_->property(role).value<QFont>(); }
+    QColor color(const char* role) const {
+        const QVariant v = theme_->property(role);
+        EXPECT_TRUE(v.isValid()) << role;
+        return v.value<QColor>();
+    }
+
+    std::unique_ptr<QQmlEngine> engine_;
+    QObject* theme_ = nullptr;
+};
+
+// The faces are installed system-wide too, so a loader that fails would go unnoticed on this
+// machine and show a fallback face elsewhere.
+TEST_F(ThemeTest, EveryEmbeddedFaceLoads) {
+    for (const char* loader : {"dosisLight", "dosisBook", "dosisMedium", "dosisSemiBold", "tabularLight", "tabularBook"}) {
+        QObject* fontLoader = theme_->property(loader).value<QObject*>();
+        ASSERT_NE(fontLoader, nullptr) << loader;
+        EXPECT_EQ(fontLoader->property("status").toInt(), 1 /* FontLoader.Ready */) << loader;
+    }
+}
+
+TEST_F(ThemeTest, RolesResolveToTheIntendedFaces) {
+    struct Role {
+        const char* name;
+        const char* family;
+        const char* style;
+        int pixelSize;
+    };
+    const Role roles[] = {
+        {"primaryValueFont", "Roboto Condensed", "Light", 32},
+        {"primaryUnitFont", "Dosis", "Medium", 12},
+        {"secondaryValueFont", "Roboto Condensed", "Regular", 12},
+        {"secondaryUnitFont", "Dosis", "Book", 12},
+        {"equalsKeyFont", "Dosis", "Book", 25},
+        {"deleteKeyFont", "Dosis", "Book", 29},
+        {"functionKeyFont", "Dosis", "Book", 21},
+        {"digitKeyFont", "Roboto Condensed", "Light", 18},
+        {"historyTitleFont", "Dosis", "Book", 15},
+        {"timestampFont", "Dosis", "Light", 12},
+        {"operationValueFont", "Roboto Condensed", "Light", 24},
+        {"operationFormatFont", "Dosis", "SemiBold", 11},
+        {"operationSecondaryValueFont", "Roboto Condensed", "Regular", 12},
+        {"attributeValueFont", "Roboto Condensed", "Light", 15},
+        {"sliderLabelFont", "Dosis", "Book", 12},
+    };
+    for (const Role& role : roles) {
+        const QFont f = font(role.name);
+        const QFontInfo info(f);
+        EXPECT_EQ(info.family(), QString::fromLatin1(role.family)) << role.name;
+        EXPECT_EQ(info.styleName(), QString::fromLatin1(role.style)) << role.name;
+        EXPECT_EQ(f.pixelSize(), role.pixelSize) << role.name;
+    }
+}
+
+// Values must not jitter as their digits change; labels use the proportional face.
+TEST_F(ThemeTest, ValueFacesHaveDigitsOfOneWidth) {
+    for (const char* role : {"primaryValueFont", "secondaryValueFont", "digitKeyFont", "operationValueFont"}) {
+        const QFontMetricsF metrics(font(role));
+        const qreal zero = metrics.horizontalAdvance(QLatin1Char('0'));
+        for (char digit = '1'; digit <= '9'; ++digit) {
+            EXPECT_DOUBLE_EQ(metrics.horizontalAdvance(QLatin1Char(digit)), zero) << role << " digit " << digit;
+        }
+    }
+    const QFontMetricsF dosis(font("functionKeyFont"));
+    EXPECT_NE(dosis.horizontalAdvance(QLatin1Char('1')), dosis.horizontalAdvance(QLatin1Char('0')));
+}
+
+TEST_F(ThemeTest, TextColoursContrastWithTheirBackgrounds) {
+    struct Pair {
+        const char* text;
+        const char* background;
+        double minimum;
+    };
+    const Pair pairs[] = {
+        {"keypadStandardKeyLabelColor", "keypadStandardKeyColor", 4.5},
+        {"keypadFunctionOperatorKeyLabelColor", "keypadFunctionOperatorKeyColor", 4.5},
+        {"keypadFunctionOperatorKeyLabelColor", "keypadResultKeyColor", 4.5},
+        {"keypadFunctionOperatorKeyLabelColor", "historyBackgroundColor", 4.5},
+        {"primaryValueColor", "displayBackgroundColor", 4.5},
+        {"primaryUnitFormatColor", "displayBackgroundColor", 4.5},
+        {"secondaryUnitValueColor", "displayBackgroundColor", 4.5},
+        {"secondaryUnitFormatColor", "displayBackgroundColor", 4.5},
+        {"logValueColor", "historyBackgroundColor", 4.5},
+        {"logLabelColor", "historyBackgroundColor", 4.5},
+        {"secondaryUnitValueColor", "historyBackgroundColor", 4.5},
+        {"secondaryUnitFormatColor", "historyBackgroundColor", 4.5},
+        {"primaryUnitFormatColor", "keypadBackgroundColor", 4.5},
+        {"secondaryUnitValueColor", "keypadBackgroundColor", 4.5},
+        // Disabled labels are exempt from the text minimum but must stay legible.
+        {"disabledLabelColor", "keypadStandardKeyColor", 3.0},
+        {"disabledLabelColor", "keypadFunctionOperatorKeyColor", 3.0},
+        {"disabledLabelColor", "historyBackgroundColor", 3.0},
+    };
+    for (const Pair& pair : pairs) {
+        EXPECT_GE(contrast(color(pair.text), color(pair.background)), pair.minimum)
+            << pair.text << " on " << pair.background;
+    }
+}
+
+TEST(IconTest, EverySymbolTheViewsNameIsEmbeddedAndDraws) {
+    ASSERT_TRUE(QImageReader::supportedImageFormats().contains("svg")) << "the Qt SVG image plugin is missing";
+    const char* const names[] = {
+        "delete.left", "plus", "minus", "multiply", "divide", "equal", "divide.timecode",
+        "plus.square", "minus.square", "multiply.square", "divide.square", "equal.square", "divide.timecode.square",
+        "a.square.fill", "b.square.fill", "c.square.fill", "d.square.fill", "xmark.circle.fill",
+        "chevron.up", "chevron.down", "gearshape", "square.and.arrow.up", "text.badge.minus"};
+    for (const char* name : names) {
+        QImageReader reader(QStringLiteral(":/Framewright/icons/%1.svg").arg(QLatin1String(name)));
+        reader.setScaledSize(QSize(reader.size().width() * 4, reader.size().height() * 4));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(image.isNull()) << name << ": " << reader.errorString().toStdString();
+        int inked = 0;
+        int clear = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() == 255) {
+                    ++inked;
+                    // Drawn in white only, so a tint replaces the colour exactly.
+                    EXPECT_EQ(pixel.rgb() & 0xffffffu, 0xffffffu) << name;
+                } else if (pixel.alpha() == 0) {
+                    ++clear;
+                }
+            }
+        }
+        EXPECT_GT(inked, image.width()) << name << " draws almost nothing";
+        EXPECT_GT(clear, image.width()) << name << " has no transparent ground";
+    }
+}
+
+// ---- The window ----
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        AppState::shared().setIsDefaultState(true);
+        capturedMessages().clear();
+        previousHandler_ = qInstallMessageHandler(captureMessage);
+        engine_ = std::make_unique<QQmlApplicationEngine>();
+        engine_->addImportPath(QStringLiteral("qrc:/"));
+        engine_->load(QUrl(QStringLiteral("qrc:/Framewright/Main.qml")));
+        ASSERT_EQ(engine_->rootObjects().size(), 1);
+        window_ = qobject_cast<QQuickWindow*>(engine_->rootObjects().first());
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+    }
+    void TearDown() override {
+        engine_.reset();
+        qInstallMessageHandler(previousHandler_);
+        AppState::shared().setIsDefaultState(true);
+    }
+
+    QQuickItem* item(const char* name) const { return findItem(window_->contentItem(), QLatin1String(name)); }
+    // The view shown by a sliding panel, or null while it is not created.
+    QQuickItem* panelView(const char* panel) const {
+        QQuickItem* p = item(panel);
+        return p == nullptr ? nullptr : p->property("item").value<QQuickItem*>();
+    }
+    QRectF sceneRect(QQuickItem* i) const { return i->mapRectToScene(QRectF(0, 0, i->width(), i->height())); }
+    void settle() { QTest::qWait(400); }
+    void click(QQuickItem* target) {
+        ASSERT_NE(target, nullptr);
+        QTest::mouseClick(window_, Qt::LeftButton, {}, sceneRect(target).center().toPoint());
+    }
+
+    QtMessageHandler previousHandler_ = nullptr;
+    std::unique_ptr<QQmlApplicationEngine> engine_;
+    QQuickWindow* window_ = nullptr;
+};
+
+TEST_F(WindowTest, StartsFixedSizedWithoutWarnings) {
+    EXPECT_TRUE(capturedMessages().isEmpty()) << capturedMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(window_->size(), QSize(320, 542));
+    EXPECT_EQ(window_->minimumSize(), QSize(320, 542));
+    EXPECT_EQ(window_->maximumSize(), QSize(320, 542));
+    EXPECT_FALSE(window_->flags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window_->rendererInterface()->graphicsApi(), QSGRendererInterface::Software);
+}
+
+TEST_F(WindowTest, KeypadTakesHalfTheHeightBelowDisplayAndHistory) {
+    QQuickItem* log = item("Log");
+    QQuickItem* display = item("Display");
+    QQuickItem* keypad = panelView("KeypadPanel");
+    ASSERT_TRUE(log && display && keypad);
+    EXPECT_EQ(panelView("SettingsPanel"), nullptr);
+
+    const QRectF k = sceneRect(keypad);
+    const QRectF d = sceneRect(display);
+    const QRectF l = sceneRect(log);
+    EXPECT_DOUBLE_EQ(k.height(), 266.0); // half of 542 less the 5-pixel padding above and below
+    EXPECT_DOUBLE_EQ(k.bottom(), 537.0);
+    EXPECT_DOUBLE_EQ(d.bottom() + 5, k.top());
+    EXPECT_DOUBLE_EQ(l.bottom() + 5, d.top());
+    EXPECT_DOUBLE_EQ(l.top(), 5.0);
+    EXPECT_GT(l.height(), 100.0);
+}
+
+TEST_F(WindowTest, SettingsSlideInForTheKeypadAndTheHistoryTakesTheFreedHeight) {
+    QQuickItem* keypadBefore = panelView("KeypadPanel");
+    ASSERT_NE(keypadBefore, nullptr);
+    const qreal keypadTop = sceneRect(keypadBefore).top();
+
+    AppState::shared().setIsSettingsVisible(true);
+    QTest::qWait(60);
+    // Mid-way: the keypad is leaving through the bottom edge, the settings panel coming in.
+    QQuickItem* leaving = panelView("KeypadPanel");
+    ASSERT_NE(leaving, nullptr);
+    EXPECT_GT(sceneRect(leaving).top(), keypadTop);
+    EXPECT_NE(panelView("SettingsPanel"), nullptr);
+
+    settle();
+    EXPECT_EQ(panelView("KeypadPanel"), nullptr);
+    QQuickItem* settings = panelView("SettingsPanel");
+    ASSERT_NE(settings, nullptr);
+    EXPECT_DOUBLE_EQ(sceneRect(settings).height(), 319.0); // 0.6 of the available 532
+    EXPECT_DOUBLE_EQ(sceneRect(settings).bottom(), 537.0);
+    EXPECT_DOUBLE_EQ(sceneRect(item("Display")).bottom() + 5, sceneRect(settings).top());
+
+    AppState::shared().setIsLogExpanded(true);
+    settle();
+    EXPECT_EQ(panelView("KeypadPanel"), nullptr);
+    EXPECT_EQ(panelView("SettingsPanel"), nullptr);
+    EXPECT_DOUBLE_EQ(sceneRect(item("Display")).bottom(), 537.0);
+
+    AppState::shared().setIsDefaultState(true);
+    settle();
+    ASSERT_NE(panelView("KeypadPanel"), nullptr);
+    EXPECT_DOUBLE_EQ(sceneRect(panelView("KeypadPanel")).top(), keypadTop);
+    EXPECT_TRUE(capturedMessages().isEmpty()) << capturedMessages().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(WindowTest, ViewShortcutsDriveTheLayoutFlags) {
+    AppState& state = AppState::shared();
+    QTest::keyClick(window_, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(state.isSettingsVisible());
+    QTest::keyClick(window_, Qt::Key_2, Qt::ControlModifier);
+    EXPECT_TRUE(state.isLogExpanded());
+    EXPECT_FALSE(state.isSettingsVisible());
+    QTest::keyClick(window_, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_FALSE(state.isLogExpanded());
+    EXPECT_FALSE(state.isSettingsVisible());
+}
+
+TEST_F(WindowTest, HistoryBarTogglesPanelsAndDisablesActionsWithoutEntries) {
+    AppState& state = AppState::shared();
+    EXPECT_TRUE(item("HistoryNoEntriesView")->isVisible());
+    EXPECT_FALSE(item("HistoryShareAllButton")->isEnabled());
+    EXPECT_FALSE(item("HistoryDeleteAllButton")->isEnabled());
+
+    click(item("HistoryExpandContractButton"));
+    EXPECT_TRUE(state.isLogExpanded());
+    click(item("HistoryExpandContractButton"));
+    EXPECT_FALSE(state.isLogExpanded());
+
+    click(item("HistorySettingsButton"));
+    EXPECT_TRUE(state.isSettingsVisible());
+    settle();
+    click(item("SettingsCloseButton"));
+    EXPECT_FALSE(state.isSettingsVisible());
+}
+
+// ---- The keypad on its own ----
+
+class KeypadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        engine_ = makeEngine();
+        QQmlComponent component(engine_.get());
+        component.setData("import QtQuick\nimport Framewright\nKeypad { width: 310; height: 266 }", QUrl());
+        keypad_.reset(qobject_cast<QQuickItem*>(component.create()));
+        ASSERT_NE(keypad_, nullptr) << component.errorString().toStdString();
+    }
+    QQuickItem* key(const QString& rawValue) const {
+        return findItem(keypad_.get(), QStringLiteral("KeypadKey_") + rawValue);
+    }
+    bool enabled(const QString& rawValue) const {
+        QQuickItem* k = key(rawValue);
+        EXPECT_NE(k, nullptr) << rawValue.toStdString();
+        return k != nullptr && k->isEnabled();
+    }
+    std::unique_ptr<QQmlEngine> engine_;
+    std::unique_ptr<QQuickItem> keypad_;
+};
+
+TEST_F(KeypadTest, VariableKeysFollowTheirFlags) {
+    for (const char* shown : {"AC", "divide", "00"}) {
+        EXPECT_NE(key(QLatin1String(shown)), nullptr) << shown;
+    }
+    keypad_->setProperty("showClearKey", true);
+    keypad_->setProperty("isDividingByTimecode", true);
+    keypad_->setProperty("showDecimalPointKey", true);
+    for (const char* shown : {"C", "TC÷", "."}) {
+        EXPECT_NE(key(QString::fromUtf8(shown)), nullptr) << shown;
+    }
+    for (const char* gone : {"AC", "divide", "00"}) {
+        EXPECT_EQ(key(QLatin1String(gone)), nullptr) << gone;
+    }
+}
+
+TEST_F(KeypadTest, EnablementRules) {
+    const QStringList digits = {"0", "1", "5", "9", "00"};
+    // Nothing typed: only delete is refused.
+    EXPECT_FALSE(enabled("delete.left"));
+    for (const QString& k : digits + QStringList{"AC", "plus", "minus", "multiply", "divide", "equal"}) {
+        EXPECT_TRUE(enabled(k)) << k.toStdString();
+    }
+    keypad_->setProperty("showClearKey", true);
+    EXPECT_TRUE(enabled("delete.left"));
+
+    keypad_->setProperty("numericKeysDisabled", true);
+    for (const QString& k : digits) {
+        EXPECT_FALSE(enabled(k)) << k.toStdString();
+    }
+    EXPECT_TRUE(enabled("plus"));
+    keypad_->setProperty("showDecimalPointKey", true);
+    EXPECT_FALSE(enabled("."));
+    keypad_->setProperty("numericKeysDisabled", false);
+
+    keypad_->setProperty("operatorKeysDisabled", true);
+    for (const QString& k : QStringList{"delete.left", "plus", "minus", "multiply", "divide", "equal"}) {
+        EXPECT_FALSE(enabled(k)) << k.toStdString();
+    }
+    EXPECT_TRUE(enabled("C"));
+    EXPECT_TRUE(enabled("7"));
+    keypad_->setProperty("operatorKeysDisabled", false);
+
+    keypad_->setProperty("isDividingByTimecode", true);
+    for (const QString& k : QStringList{"plus", "minus", "multiply"}) {
+        EXPECT_FALSE(enabled(k)) << k.toStdString();
+    }
+    EXPECT_TRUE(enabled(QString::fromUtf8("TC÷")));
+    EXPECT_TRUE(enabled("equal"));
+}
+
+TEST_F(KeypadTest, KeysHaveAtLeastTheMinimumSizeAndSendTheirRawValue) {
+    QQuickWindow window;
+    window.resize(310, 266);
+    keypad_->setParentItem(window.contentItem());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QSignalSpy pressed(keypad_.get(), SIGNAL(keyPressed(QString)));
+    for (const char* k : {"7", "00", "AC", "divide", "multiply", "equal", "delete.left"}) {
+        QQuickItem* button = key(QLatin1String(k));
+        ASSERT_NE(button, nullptr) << k;
+        EXPECT_GE(button->width(), 44.0) << k;
+        EXPECT_GE(button->height(), 44.0) << k;
+        const QPointF centre = button->mapToScene(QPointF(button->width() / 2, button->height() / 2));
+        QTest::mouseClick(&window, Qt::LeftButton, {}, centre.toPoint());
+    }
+    // delete is disabled with nothing typed, so it sends nothing.
+    ASSERT_EQ(pressed.size(), 6);
+    QStringList sent;
+    for (const auto& args : pressed) {
+        sent << args.at(0).toString();
+    }
+    EXPECT_EQ(sent, (QStringList{"7", "00", "AC", "divide", "multiply", "equal"}));
+    keypad_->setParentItem(nullptr);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Whatever the views persist goes to a scratch home, never the user's.
+    QTemporaryDir scratch;
+    const QByteArray home = scratch.path().toLocal8Bit();
+    QDir(scratch.path()).mkdir(QStringLiteral("runtime"));
+    QFile::setPermissions(scratch.path() + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("HOME", home);
+    qputenv("XDG_CONFIG_HOME", home + "/config");
+    qputenv("XDG_DATA_HOME", home + "/data");
+    qputenv("XDG_CACHE_HOME", home + "/cache");
+    qputenv("XDG_RUNTIME_DIR", home + "/runtime");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
