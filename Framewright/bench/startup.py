@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Start-up time and peak memory of Framewright against an empty Qt Quick window.
+
+Both programs are built the same way (release preset, FRAMEWRIGHT_BUILD_BENCHMARKS) and
+started alternately; each prints "first-frame" once its first frame is shown and quits
+(FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1). Time runs from the launch to that line, so it includes
+loading the libraries; peak resident memory comes from the kernel's rusage of the child.
+
+    Framewright/bench/startup.py [--build-dir build/release] [--runs 10]
+        [--platform offscreen|xcb] [--backend software|opengl]
+
+Settings and history go to a throw-away directory, never the user's.
+"""
+import argparse
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def measure(program, env):
+    start = time.perf_counter()
+    child = subprocess.Popen([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, env=env)
+    line = child.stdout.readline().decode().strip()
+    elapsed = time.perf_counter() - start
+    child.stdout.read()
+    _, status, usage = os.wait4(child.pid, 0)
+    child.returncode = os.waitstatus_to_exitcode(status)
+    if line != "first-frame" or child.returncode != 0:
+        sys.exit(f"{program}: no first frame (said {line!r}, exit {child.returncode})")
+    return elapsed * 1000.0, usage.ru_maxrss / 1024.0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build-dir", default="build/release")
+    parser.add_argument("--runs", type=int, default=10)
+    parser.add_argument("--platform", default="offscreen")
+    parser.add_argument("--backend", choices=["software", "opengl"], default=None,
+                        help="force a scene-graph backend (default: the programs' own choice, software)")
+    args = parser.parse_args()
+
+    programs = {name: os.path.join(args.build_dir, "bin", name) for name in ("EmptyWindow", "Framewright")}
+    for name, path in programs.items():
+        if not os.access(path, os.X_OK):
+            sys.exit(f"{path} is missing: cmake --preset release && cmake --build build/release "
+                     f"--target EmptyWindow Framewright")
+
+    with tempfile.TemporaryDirectory() as home:
+        env = dict(os.environ, QT_QPA_PLATFORM=args.platform, FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME="1",
+                   XDG_CONFIG_HOME=os.path.join(home, "config"), XDG_DATA_HOME=os.path.join(home, "data"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"), HOME=home)
+        if args.backend == "software":
+            env["QT_QUICK_BACKEND"] = "software"
+        elif args.backend == "opengl":
+            env["QT_QUICK_BACKEND"] = "rhi"
+            env["QSG_RHI_BACKEND"] = "opengl"
+        # One warm-up each so both start from the same file cache.
+        for path in programs.values():
+            measure(path, env)
+        results = {name: [] for name in programs}
+        for _ in range(args.runs):
+            for name, path in programs.items():
+                results[name].append(measure(path, env))
+
+    backend = args.backend or "program default (software)"
+    print(f"platform {args.platform}, backend {backend}, median of {args.runs} runs")
+    print(f"{'program':<12} {'first frame':>12} {'peak RSS':>10}")
+    for name, runs in results.items():
+        ms = statistics.median(r[0] for r in runs)
+        mb = statistics.median(r[1] for r in runs)
+        print(f"{name:<12} {ms:>9.0f} ms {mb:>7.1f} MB")
+
+
+if __name__ == "__main__":
+    main()
