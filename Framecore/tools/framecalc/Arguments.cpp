@@ -47,7 +47,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
                 else if (arg == "eval") command = Command::eval;
                 else if (arg == "formats") command = Command::formats;
                 else if (arg == "help") helpAsked = true;
-                else return "unknown command '" + std::string(arg) + "' (commands: convert, eval, formats)";
+                else return joined("unknown command '", arg, "' (commands: convert, eval, formats)");
                 if (helpAsked) command = Command::help;
             } else {
                 positional.emplace_back(arg);
@@ -62,7 +62,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
             } else if (i + 1 < args.size()) {
                 into = std::string(args[++i]);
             } else {
-                return std::string(option.name) + " needs a value";
+                return joined(option.name, " needs a value");
             }
             return std::nullopt;
         };
@@ -89,7 +89,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
             if (auto problem = takeValue(parsed.format)) return *problem;
             formatGiven = true;
         } else {
-            return "unknown option '" + std::string(option.name) + "'";
+            return joined("unknown option '", option.name, "'");
         }
     }
 
@@ -105,7 +105,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
     parsed.command = *command;
 
     const auto onlyFor = [&](bool given, std::string_view option, std::string_view owner) -> std::optional<std::string> {
-        if (given) return std::string(option) + " belongs to '" + std::string(owner) + "'";
+        if (given) return joined(option, " belongs to '", owner, "'");
         return std::nullopt;
     };
 
@@ -113,7 +113,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
     case Command::convert:
         if (formatGiven) return *onlyFor(true, "--format", "eval");
         if (positional.empty()) return std::string("convert needs a value (or - to read standard input)");
-        if (positional.size() > 1) return "convert takes one value, got '" + positional[1] + "' as well";
+        if (positional.size() > 1) return joined("convert takes one value, got '", positional[1], "' as well");
         if (!fromGiven) return std::string("convert needs --from FORMAT");
         if (!toGiven) return std::string("convert needs --to FORMAT[,FORMAT...]");
         parsed.value = positional.front();
@@ -127,7 +127,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
         break;
     case Command::formats:
         if (fromGiven || toGiven || formatGiven) return std::string("formats takes no --from, --to or --format");
-        if (!positional.empty()) return "formats takes no arguments, got '" + positional.front() + "'";
+        if (!positional.empty()) return joined("formats takes no arguments, got '", positional.front(), "'");
         break;
     case Command::help:
     case Command::version:

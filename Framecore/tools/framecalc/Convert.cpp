@@ -108,7 +108,7 @@ private:
 };
 
 int writeFailure(const OutputBuffer& out) {
-    reportError("cannot write the output: " + out.failure());
+    reportError(joined("cannot write the output: ", out.failure()));
     return exitUsage;
 }
 
@@ -138,13 +138,13 @@ int convertStream(const LineConverter& converter) {
         if (next == LineReader::Result::end) break;
         if (next == LineReader::Result::error) {
             out.flush();
-            reportError("cannot read standard input: " + in.failure());
+            reportError(joined("cannot read standard input: ", in.failure()));
             return exitUsage;
         }
         ++lineNumber;
         bool ok = false;
         if (next == LineReader::Result::tooLong) {
-            problem = "line longer than " + std::to_string(LineReader::maxLineLength) + " bytes";
+            problem = joined("line longer than ", std::to_string(LineReader::maxLineLength), " bytes");
             input = {};
         } else {
             input = trimmed(input);
@@ -153,7 +153,7 @@ int convertStream(const LineConverter& converter) {
         if (!ok) {
             anyFailed = true;
             out.flush(); // keep the diagnostics next to the output they belong to
-            reportError("line " + std::to_string(lineNumber) + ": " + problem);
+            reportError(joined("line ", std::to_string(lineNumber), ": ", problem));
             converter.failedLine(input, problem, line);
         }
         out.append(line);

@@ -120,7 +120,7 @@ public:
     // An operand typed after the previous token. Absent on success, else why it was refused.
     std::optional<std::string> enter(std::string_view text) {
         if (text.empty()) return std::string("empty operand");
-        if (previousKey_ == Key::entry) return "two operands in a row ('" + std::string(text) + "' needs an operator before it)";
+        if (previousKey_ == Key::entry) return joined("two operands in a row ('", text, "' needs an operator before it)");
         if (previousKey_ == Key::equals) {
             // A new number after "=" starts a new calculation.
             previous_ = CalculatorOperation::none;
@@ -136,7 +136,7 @@ public:
     // An operator key. Absent on success, else why the keypad would not take it.
     std::optional<std::string> press(Key key, std::string_view token) {
         if (state_.contains(InputState::operatorKeysDisabled))
-            return "'" + std::string(token) + "' cannot follow the ratio of a tc/ division; start a new number";
+            return joined("'", token, "' cannot follow the ratio of a tc/ division; start a new number");
         if (key == Key::divideByTimecode && state_.bits != InputState::timecode)
             return "tc/ divides by a timecode: it needs timecode entry in a video format";
 
@@ -163,7 +163,7 @@ public:
         previousKey_ = key;
         if (!brain_.performOperation(op)) return std::nullopt;
 
-        buffer_ = "0";
+        resetBuffer();
         if (brain_.error() != CalculatorError::none) {
             updateInputState(current_);
             return std::nullopt;
@@ -220,7 +220,7 @@ private:
             return std::nullopt;
         }
         if (state_.contains(InputState::decimalModifier)) {
-            if (!plainDecimal(text)) return "x and / take a plain number, not '" + std::string(text) + "'";
+            if (!plainDecimal(text)) return joined("x and / take a plain number, not '", text, "'");
             return std::nullopt;
         }
         if (state_.contains(InputState::integer)) {
@@ -240,6 +240,12 @@ private:
         if (state_.contains(InputState::decimalModifier)) return Operand::withDecimalValue(plainDecimal(buffer_).value_or(Decimal()));
         if (state_.contains(InputState::integer)) return Operand::withIntValue(plainInteger(buffer_).value_or(0));
         return Operand::withIntValue(-1);
+    }
+
+    // The fresh input buffer. (Not `= "0"`: GCC 12 warns falsely about that assignment at -O2.)
+    void resetBuffer() {
+        buffer_.clear();
+        buffer_.push_back('0');
     }
 
     // A result replaces the reset buffer as the keypad's input buffer takes it: only numeric
@@ -294,7 +300,7 @@ int runEval(const Arguments& arguments) {
     }
     out.endLine();
     if (!out.flush()) {
-        reportError("cannot write the output: " + out.failure());
+        reportError(joined("cannot write the output: ", out.failure()));
         return exitUsage;
     }
     return failed ? exitCalculatorError : exitOk;

@@ -65,19 +65,19 @@ FormatParse parseFormatName(std::string_view name) {
     const std::vector<std::string_view> parts = splitAt(name, '/');
     const std::string head = folded(parts.front());
 
-    if (head.empty()) return "empty format name " + quoted(name);
+    if (head.empty()) return joined("empty format name ", quoted(name));
 
     if (head == "frames") {
-        if (parts.size() > 1) return "format " + quoted(name) + ": frames takes no unit or rate";
+        if (parts.size() > 1) return joined("format ", quoted(name), ": frames takes no unit or rate");
         return FormatDescriptor::frames;
     }
     if (const auto rate = rateNamed(head)) {
-        if (parts.size() > 1) return "format " + quoted(name) + ": a video rate takes no unit";
+        if (parts.size() > 1) return joined("format ", quoted(name), ": a video rate takes no unit");
         return FormatDescriptor(FormatType::Video, std::nullopt, std::nullopt, *rate);
     }
     const auto gauge = gaugeNamed(head);
     if (!gauge) {
-        return "unknown format " + quoted(name) + ambiguousRateHint(head) + "; see 'framecalc formats'";
+        return joined("unknown format ", quoted(name), ambiguousRateHint(head), "; see 'framecalc formats'");
     }
 
     FormatDescriptor descriptor = FormatDescriptor::defaultDescriptorForFilmGauge(*gauge);
@@ -86,16 +86,16 @@ FormatParse parseFormatName(std::string_view name) {
     for (std::size_t i = 1; i < parts.size(); ++i) {
         const std::string part = folded(parts[i]);
         if (const auto unit = unitNamed(part)) {
-            if (unitGiven) return "format " + quoted(name) + " names two footage units";
+            if (unitGiven) return joined("format ", quoted(name), " names two footage units");
             descriptor.footageUnit = *unit;
             unitGiven = true;
         } else if (const auto rate = rateNamed(part)) {
-            if (rateGiven) return "format " + quoted(name) + " names two frame rates";
+            if (rateGiven) return joined("format ", quoted(name), " names two frame rates");
             descriptor.frameRate = *rate;
             rateGiven = true;
         } else {
-            return "format " + quoted(name) + ": " + quoted(parts[i]) + " is neither a footage unit nor a frame rate" +
-                   ambiguousRateHint(part);
+            return joined("format ", quoted(name), ": ", quoted(parts[i]), " is neither a footage unit nor a frame rate",
+                          ambiguousRateHint(part));
         }
     }
     return descriptor;

@@ -9,6 +9,7 @@
 #include "Commands.h"
 #include "FormatNames.h"
 #include "LineIO.h"
+#include "Text.h"
 
 #ifndef FRAMECALC_VERSION
 #define FRAMECALC_VERSION "unknown"
@@ -105,7 +106,7 @@ int writeAll(const std::string& text) {
     OutputBuffer out(STDOUT_FILENO);
     out.append(text);
     if (!out.flush()) {
-        reportError("cannot write the output: " + out.failure());
+        reportError(joined("cannot write the output: ", out.failure()));
         return exitUsage;
     }
     return exitOk;
@@ -122,7 +123,7 @@ void reportError(std::string_view message) {
 
 int runHelp() { return writeAll(std::string(helpText)); }
 
-int runVersion() { return writeAll(std::string("framecalc ") + FRAMECALC_VERSION + "\n"); }
+int runVersion() { return writeAll(joined("framecalc ", FRAMECALC_VERSION, "\n")); }
 
 int runFormats(const Arguments& arguments) {
     std::string text;

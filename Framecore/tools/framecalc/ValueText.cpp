@@ -62,7 +62,7 @@ std::optional<std::string> checkTimecode(std::string_view text) {
     const std::string_view body = withoutSign(text, negative);
     std::string_view hours;
     if (body.find_first_of(":;") == std::string_view::npos) {
-        if (!allDigits(body)) return "unreadable timecode " + quoted(text);
+        if (!allDigits(body)) return joined("unreadable timecode ", quoted(text));
         hours = body.size() > 6 ? body.substr(0, body.size() - 6) : std::string_view();
     } else {
         std::size_t fields = 0;
@@ -70,24 +70,24 @@ std::optional<std::string> checkTimecode(std::string_view text) {
         while (true) {
             const std::size_t end = body.find_first_of(":;", start);
             const std::string_view field = body.substr(start, end == std::string_view::npos ? end : end - start);
-            if (!allDigits(field)) return "unreadable timecode " + quoted(text);
+            if (!allDigits(field)) return joined("unreadable timecode ", quoted(text));
             if (fields > 0 && field.size() != 2)
-                return "unreadable timecode " + quoted(text) + ": fields after the first need two digits";
+                return joined("unreadable timecode ", quoted(text), ": fields after the first need two digits");
             if (fields == 0) hours = field;
             ++fields;
             if (end == std::string_view::npos) break;
             start = end + 1;
         }
-        if (fields > 4) return "unreadable timecode " + quoted(text) + ": more than four fields";
+        if (fields > 4) return joined("unreadable timecode ", quoted(text), ": more than four fields");
         if (fields < 4) {
             // The first field is then minutes, seconds or frames; wider, its digits would spill
             // into the next field up.
             if (hours.size() > 2)
-                return "unreadable timecode " + quoted(text) + ": only hours may have more than two digits";
+                return joined("unreadable timecode ", quoted(text), ": only hours may have more than two digits");
             hours = {};
         }
     }
-    if (significantDigits(hours) > maxHourDigits) return "timecode " + quoted(text) + " is out of range";
+    if (significantDigits(hours) > maxHourDigits) return joined("timecode ", quoted(text), " is out of range");
     return std::nullopt;
 }
 
@@ -99,12 +99,12 @@ std::optional<std::string> checkFeetFrames(std::string_view text) {
         feet = body.substr(0, colon);
         const std::string_view frames = body.substr(colon + 1);
         if (!allDigits(feet) || !allDigits(frames) || frames.size() != 2)
-            return "unreadable feet and frames " + quoted(text) + " (write FEET:FF, such as 12:05)";
+            return joined("unreadable feet and frames ", quoted(text), " (write FEET:FF, such as 12:05)");
     } else {
-        if (!allDigits(body)) return "unreadable feet and frames " + quoted(text) + " (write FEET:FF, such as 12:05)";
+        if (!allDigits(body)) return joined("unreadable feet and frames ", quoted(text), " (write FEET:FF, such as 12:05)");
         feet = body.size() > 2 ? body.substr(0, body.size() - 2) : std::string_view();
     }
-    if (significantDigits(feet) > maxFeetDigits) return "footage " + quoted(text) + " is out of range";
+    if (significantDigits(feet) > maxFeetDigits) return joined("footage ", quoted(text), " is out of range");
     return std::nullopt;
 }
 
@@ -130,20 +130,20 @@ bool isPlainDecimal(std::string_view text) noexcept {
 
 std::optional<std::string> checkFootage(std::string_view text) {
     const auto number = isPlainDecimal(text) ? Decimal::parse(text[0] == '+' ? text.substr(1) : text) : std::nullopt;
-    if (!number) return "unreadable footage " + quoted(text) + " (write a decimal number)";
-    if (number->abs() > maxFootage()) return "footage " + quoted(text) + " is out of range";
+    if (!number) return joined("unreadable footage ", quoted(text), " (write a decimal number)");
+    if (number->abs() > maxFootage()) return joined("footage ", quoted(text), " is out of range");
     return std::nullopt;
 }
 
 std::optional<std::string> checkFrames(std::string_view text) {
     std::string_view digits = text;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
-    if (!allDigits(digits)) return "unreadable frame count " + quoted(text) + " (write a whole number)";
+    if (!allDigits(digits)) return joined("unreadable frame count ", quoted(text), " (write a whole number)");
     std::int64_t count = 0;
     const char* end = text.data() + text.size();
     const char* first = text.front() == '+' ? text.data() + 1 : text.data();
     const auto [ptr, error] = std::from_chars(first, end, count);
-    if (error != std::errc() || ptr != end) return "frame count " + quoted(text) + " is out of range";
+    if (error != std::errc() || ptr != end) return joined("frame count ", quoted(text), " is out of range");
     return std::nullopt;
 }
 
@@ -175,7 +175,7 @@ ValueRead readValue(std::string_view text, const FormatDescriptor& format) {
         // Footage that does not fit saturates in the reader; the checks above only bound the text.
         const std::int64_t count = FormatConverter::signedFrameCount(value);
         if (count == std::numeric_limits<std::int64_t>::max() || count == std::numeric_limits<std::int64_t>::min())
-            return "footage " + quoted(text) + " is out of range";
+            return joined("footage ", quoted(text), " is out of range");
     }
     return value;
 }
