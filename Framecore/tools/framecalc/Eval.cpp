@@ -1,8 +1,8 @@
 // framecalc eval: a chain of operands and operators run through the calculator brain the way the
 // calculator's keypad runs it: the same input states decide how each operand is read, operator
 // keys pressed in a row replace the pending operation, a second divide key toggles between ÷ and
-// TC÷, and each result goes back into the input buffer as the format's raw text, from which the
-// display (and any later "=") reads it.
+// TC÷, and each result goes back into the input buffer as the format's raw text. The display and
+// any later "=" read a result at its exact frame count, not from that text, which rounds footage.
 //
 // Where the keypad can only be pressed in certain states (TC÷ needs timecode entry, the operator
 // keys are off after a TC÷ ratio), a token that would need a disabled key is refused as bad usage.
@@ -129,6 +129,7 @@ public:
         updateInputState(current_);
         if (auto problem = checkOperand(text)) return problem;
         buffer_ = std::string(text.front() == '+' ? text.substr(1) : text);
+        resultCount_.reset();
         previousKey_ = Key::entry;
         return std::nullopt;
     }
@@ -172,7 +173,9 @@ public:
         if (result.sourceType() == OperandType::decimal) {
             appendToBuffer(result.decimalValue().toString());
         } else {
-            appendToBuffer(FormatConverter::unitValueFrom(result.intValue(), primary_)->rawDescription());
+            const FrameCountableRef value = FormatConverter::unitValueFrom(result.intValue(), primary_);
+            appendToBuffer(value->rawDescription());
+            resultCount_ = FormatConverter::signedFrameCount(value);
         }
         updateInputState(current_);
         return std::nullopt;
@@ -183,12 +186,12 @@ public:
 
     // What the primary display shows now.
     std::string display() const {
-        if ((state_.contains(InputState::timecode) || state_.contains(InputState::feetFrames)) &&
-            !state_.contains(InputState::divideByTimecode))
-            return FormatConverter::unitValueFrom(buffer_, primary_)->description();
-        if (state_.contains(InputState::decimal)) return FormatConverter::unitValueFrom(buffer_, primary_)->description();
+        if (((state_.contains(InputState::timecode) || state_.contains(InputState::feetFrames)) &&
+             !state_.contains(InputState::divideByTimecode)) ||
+            state_.contains(InputState::decimal))
+            return bufferValue()->description();
         if (state_.contains(InputState::decimalModifier) || state_.contains(InputState::divideByTimecode)) return buffer_;
-        if (state_.contains(InputState::integer)) return FormatConverter::unitValueFrom(buffer_, primary_)->description();
+        if (state_.contains(InputState::integer)) return bufferValue()->description();
         return "(error)";
     }
 
@@ -235,7 +238,7 @@ private:
         if (state_.contains(InputState::timecode) || state_.contains(InputState::feetFrames) ||
             state_.contains(InputState::decimal)) {
             // The signed count: a negative timecode keeps its sign, as film and frames do.
-            return Operand::withIntValue(FormatConverter::signedFrameCount(FormatConverter::unitValueFrom(buffer_, primary_)));
+            return Operand::withIntValue(FormatConverter::signedFrameCount(bufferValue()));
         }
         if (state_.contains(InputState::decimalModifier)) return Operand::withDecimalValue(plainDecimal(buffer_).value_or(Decimal()));
         if (state_.contains(InputState::integer)) return Operand::withIntValue(plainInteger(buffer_).value_or(0));
@@ -246,6 +249,15 @@ private:
     void resetBuffer() {
         buffer_.clear();
         buffer_.push_back('0');
+        resultCount_.reset();
+    }
+
+    // The buffer read as a value of the format. A result is taken at its exact count: its text
+    // is rounded for footage (17 frames of 35mm show as 1.062 ft, which reads back as 16), and a
+    // result must not lose frames on its way to the display or into the next operation.
+    FrameCountableRef bufferValue() const {
+        if (resultCount_) return FormatConverter::unitValueFrom(*resultCount_, primary_);
+        return FormatConverter::unitValueFrom(buffer_, primary_);
     }
 
     // A result replaces the reset buffer as the keypad's input buffer takes it: only numeric
@@ -258,6 +270,7 @@ private:
     FormatDescriptor primary_;
     CalculatorBrain brain_;
     std::string buffer_ = "0";
+    std::optional<std::int64_t> resultCount_; // the exact count of a result standing in the buffer
     InputState state_;
     CalculatorOperation current_ = CalculatorOperation::none;
     CalculatorOperation previous_ = CalculatorOperation::none;

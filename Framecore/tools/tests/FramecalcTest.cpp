@@ -264,6 +264,14 @@ TEST(FramecalcEvalTest, TimecodeOperandsKeepTheirSign) {
     EXPECT_EQ(eval("25", {"10", "-", "30", "+", "="}), "-00:00:01:15\n");
 }
 
+// Feet are shown to three places (17 frames of 35mm are 1.062 ft, which would read back as 16).
+TEST(FramecalcEvalTest, FootageResultsKeepEveryFrame) {
+    EXPECT_EQ(eval("35mm", {"1.0625", "+", "0", "="}), "1.062\n");
+    const Outcome again = framecalc({"eval", "--json", "--format", "35mm", "1.0625", "+", "0", "=", "="});
+    EXPECT_EQ(nlohmann::json::parse(again.out)["result"]["valueString"], "17");
+    EXPECT_EQ(eval("35mm3p/metres", {"1", "+", "1", "+", "="}), "3.943\n"); // 1 m is 69 frames; 276 frames
+}
+
 TEST(FramecalcEvalTest, DivisionByTimecodeGivesARatio) {
     EXPECT_EQ(eval("25", {"01:00:00:00", "tc/", "00:30:00:00", "="}), "2\n");
     EXPECT_EQ(eval("29.97DF", {"01:00:00;00", "TC÷", "00:30:00;00", "="}), "2\n");
