@@ -2,7 +2,7 @@
 # consumer project against it with find_package(Framecore), then runs the consumer and the
 # installed framecalc. Run with cmake -P; see ../CMakeLists.txt for the variables.
 
-foreach(var FRAMECORE_BUILD_DIR CONSUMER_SOURCE_DIR WORK_DIR CONFIG GENERATOR CXX_COMPILER)
+foreach(var BUILD_DIR FRAMECORE_BUILD_DIR CONSUMER_SOURCE_DIR WORK_DIR CONFIG GENERATOR CXX_COMPILER)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "${var} is not set")
   endif()
@@ -18,6 +18,9 @@ endfunction()
 
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})
+
+# What is installed must be built; a no-op when the whole build is done.
+run(${CMAKE_COMMAND} --build ${BUILD_DIR} --target Framecore framecalc)
 
 # Framecore's own install script covers the library, its headers, its package files and framecalc,
 # and nothing of the program.
