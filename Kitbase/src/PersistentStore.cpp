@@ -184,7 +184,9 @@ std::unique_ptr<PersistentStore> PersistentStore::open(const PersistentStoreDesc
             return nullptr;
         }
     }
-    const int rc = sqlite3_open_v2(description.url.c_str(), &store->db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    // One thread uses a connection (the context's), so SQLite's own locking per call is not needed.
+    const int rc = sqlite3_open_v2(description.url.c_str(), &store->db_,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         error = store->errorFromDatabase(rc);
         return nullptr;
