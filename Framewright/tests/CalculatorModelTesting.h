@@ -86,7 +86,9 @@ protected:
         store_.reset();
     }
 
-    std::filesystem::path storeFile() const { return defaults_.path(QStringLiteral("history.sqlite")).toStdString(); }
+    virtual std::filesystem::path storeFile() const {
+        return defaults_.path(QStringLiteral("history.sqlite")).toStdString();
+    }
 
     // Builds the model again, as the next run of the program would: settings read back from
     // their file, a new store controller on the same store file.

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+#include "Framecore/CalculatorOperation.h"
+
+#include "DisplayValueModel.h"
+
+class QQmlEngine;
+
+namespace framewright {
+
+class AppState;
+class CalculatorModel;
+class SettingsManager;
+
+// The four display slots, the operation symbol's operation and the settings-mode flag, kept
+// current from the calculator model, the settings store and the application state.
+//
+// Subscriptions, made in this order at creation (each delivers the current value at once, then
+// every new value synchronously):
+//   1. primaryFrameValue     -> topLeft, topRight, bottomLeft rebuilt from the new value (not selected)
+//   2. formattedInputString  -> primary's value, then primary's unit (the primary format's label)
+//   3. currentOperation      -> operation
+//   4. isSettingsVisible     -> settingsMode
+//   5. selectedUnitIndex     -> every slot deselected, then the slot of the index selected
+//                               (0 top left, 1 top right, 2 bottom left, anything else primary)
+//   6-9. the four descriptors -> the unit of their slot
+// A secondary descriptor change only relabels its slot; its value is converted again at the next
+// primary value.
+//
+// Every assignment to a slot emits its signal (also when the value is unchanged).
+// For QML each slot is a map {value, unit, isSelected, id}; id is "primary", "topLeft",
+// "topRight" or "bottomLeft", which is also what onValueTapped takes.
+class DisplayViewModel : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QVariantMap topLeft READ topLeftMap NOTIFY topLeftChanged)
+    Q_PROPERTY(QVariantMap topRight READ topRightMap NOTIFY topRightChanged)
+    Q_PROPERTY(QVariantMap bottomLeft READ bottomLeftMap NOTIFY bottomLeftChanged)
+    Q_PROPERTY(QVariantMap primary READ primaryMap NOTIFY primaryChanged)
+    Q_PROPERTY(QString operation READ operationRawValue NOTIFY operationChanged)
+    Q_PROPERTY(bool settingsMode READ settingsMode NOTIFY settingsModeChanged)
+
+public:
+    // Observes CalculatorModel::shared(), SettingsManager::shared() and AppState::shared() (the
+    // form QML creates).
+    explicit DisplayViewModel(QObject* parent = nullptr);
+    // Observes the given instances, which must outlive this model.
+    DisplayViewModel(CalculatorModel& calculatorModel, SettingsManager& settings, AppState& appState,
+                     QObject* parent = nullptr);
+
+    const DisplayValueModel& topLeft() const noexcept { return topLeft_; }
+    const DisplayValueModel& topRight() const noexcept { return topRight_; }
+    const DisplayValueModel& bottomLeft() const noexcept { return bottomLeft_; }
+    const DisplayValueModel& primary() const noexcept { return primary_; }
+    framecore::CalculatorOperation operation() const noexcept { return operation_; }
+    bool settingsMode() const noexcept { return settingsMode_; }
+
+    // A tap on a slot: while in settings mode the settings store starts editing that slot;
+    // otherwise nothing happens.
+    void onValueTapped(DisplayValueModel::Identifier id);
+    // The same for QML, by the slot's id text; unknown texts are ignored.
+    Q_INVOKABLE void onValueTapped(const QString& id);
+
+signals:
+    void topLeftChanged();
+    void topRightChanged();
+    void bottomLeftChanged();
+    void primaryChanged();
+    void operationChanged();
+    void settingsModeChanged();
+
+private:
+    using Id = DisplayValueModel::Identifier;
+
+    QVariantMap topLeftMap() const { return toMap(topLeft_); }
+    QVariantMap topRightMap() const { return toMap(topRight_); }
+    QVariantMap bottomLeftMap() const { return toMap(bottomLeft_); }
+    QVariantMap primaryMap() const { return toMap(primary_); }
+    QString operationRawValue() const;
+    static QVariantMap toMap(const DisplayValueModel& slot);
+
+    // Replaces a slot's value, unit or selection and publishes the slot.
+    void assign(Id id, const DisplayValueModel& slot);
+    DisplayValueModel& slot(Id id) noexcept;
+    void setUnit(Id id, const std::string& unit);
+    void setSelected(Id id, bool isSelected);
+
+    SettingsManager& settings_;
+
+    DisplayValueModel topLeft_{"", "", false, Id::topLeft};
+    DisplayValueModel topRight_{"", "", false, Id::topRight};
+    DisplayValueModel bottomLeft_{"", "", false, Id::bottomLeft};
+    DisplayValueModel primary_{"", "", false, Id::primary};
+    framecore::CalculatorOperation operation_ = framecore::CalculatorOperation::none;
+    bool settingsMode_ = false;
+};
+
+} // namespace framewright

@@ -1,0 +1,103 @@
+#include "KeypadViewModel.h"
+
+#include "CalculatorModel.h"
+
+#include "Kitbase/String.h"
+
+namespace framewright {
+
+using framecore::CalculatorOperation;
+
+KeypadViewModel::KeypadViewModel(QObject* parent) : KeypadViewModel(CalculatorModel::shared(), parent) {}
+
+KeypadViewModel::KeypadViewModel(CalculatorModel& calculatorModel, QObject* parent)
+    : QObject(parent), calculatorModel_(calculatorModel) {
+    CalculatorModel* model = &calculatorModel;
+    subscribe(
+        model, &CalculatorModel::inputBufferChanged, this, [model] { return model->inputBuffer(); },
+        [this](const InputBuffer& buffer) {
+            setFlag(showClearKey_, buffer.isInMiddleOfTyping(), &KeypadViewModel::showClearKeyChanged);
+            const auto length = static_cast<std::int64_t>(kitbase::characterCount(buffer.buffer()));
+            setFlag(numericKeysDisabled_, length >= buffer.maxLength(), &KeypadViewModel::numericKeysDisabledChanged);
+        });
+    subscribe(
+        model, &CalculatorModel::inputStateChanged, this, [model] { return model->inputState(); },
+        [this](InputState state) {
+            setFlag(showDecimalPointKey_, state == InputState::decimal || state == InputState::decimalModifier,
+                    &KeypadViewModel::showDecimalPointKeyChanged);
+            setFlag(divideByTimecodeDisabled_, state != InputState::timecode,
+                    &KeypadViewModel::divideByTimecodeDisabledChanged);
+            setFlag(isDividingByTimecode_,
+                    state.contains(InputState::timecode) && state.contains(InputState::divideByTimecode),
+                    &KeypadViewModel::isDividingByTimecodeChanged);
+            setFlag(operatorKeysDisabled_, state.contains(InputState::operatorKeysDisabled),
+                    &KeypadViewModel::operatorKeysDisabledChanged);
+        });
+    subscribe(
+        model, &CalculatorModel::currentOperationChanged, this, [model] { return model->currentOperation(); },
+        [this, model](CalculatorOperation operation) {
+            setFlag(operatorKeysDisabled_,
+                    operation == CalculatorOperation::result &&
+                        model->previousOperation() == CalculatorOperation::divideByTimecode,
+                    &KeypadViewModel::operatorKeysDisabledChanged);
+            setFlag(isDividingByTimecode_, operation == CalculatorOperation::divideByTimecode,
+                    &KeypadViewModel::isDividingByTimecodeChanged);
+        });
+}
+
+void KeypadViewModel::setFlag(bool& flag, bool value, void (KeypadViewModel::*signal)()) {
+    if (flag == value) return;
+    flag = value;
+    emit(this->*signal)();
+}
+
+std::optional<KeypadKey> KeypadViewModel::keypadKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) noexcept {
+    if (modifiers & (Qt::AltModifier | Qt::ControlModifier)) return std::nullopt;
+    const bool shift = modifiers & Qt::ShiftModifier;
+
+    if (modifiers & Qt::KeypadModifier) {
+        if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+            return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (qtKey - Qt::Key_0)));
+        switch (qtKey) {
+        case Qt::Key_Period:
+        case Qt::Key_Comma: return KeypadKey::point; // the keypad's decimal key in comma locales
+        case Qt::Key_Asterisk: return KeypadKey::multiply;
+        case Qt::Key_Plus: return KeypadKey::add;
+        case Qt::Key_Minus: return KeypadKey::subtract;
+        case Qt::Key_Slash: return KeypadKey::divide;
+        case Qt::Key_Clear: return KeypadKey::clear;
+        case Qt::Key_Enter:
+        case Qt::Key_Equal: return KeypadKey::equals;
+        default: return std::nullopt;
+        }
+    }
+
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9 && qtKey != Qt::Key_8)
+        return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (qtKey - Qt::Key_0)));
+    switch (qtKey) {
+    case Qt::Key_8: return shift ? KeypadKey::multiply : KeypadKey::eight;
+    case Qt::Key_Asterisk: return KeypadKey::multiply;
+    case Qt::Key_Equal: return shift ? KeypadKey::add : KeypadKey::equals;
+    case Qt::Key_Plus: return KeypadKey::add;
+    case Qt::Key_Minus: return KeypadKey::subtract;
+    case Qt::Key_Slash: return KeypadKey::divide;
+    case Qt::Key_Period: return KeypadKey::point;
+    case Qt::Key_Backspace: return KeypadKey::del;
+    case Qt::Key_A: return KeypadKey::allClear;
+    case Qt::Key_C: return KeypadKey::clear;
+    default: return std::nullopt;
+    }
+}
+
+bool KeypadViewModel::handleKeyDown(int qtKey, Qt::KeyboardModifiers modifiers) {
+    const auto key = keypadKeyFor(qtKey, modifiers);
+    if (!key) return false;
+    calculatorModel_.keyPressed(*key);
+    return true;
+}
+
+bool KeypadViewModel::handleKeyEvent(int qtKey, int modifiers) {
+    return handleKeyDown(qtKey, Qt::KeyboardModifiers::fromInt(modifiers));
+}
+
+} // namespace framewright

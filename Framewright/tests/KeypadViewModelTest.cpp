@@ -1,0 +1,121 @@
+#include "KeypadViewModel.h"
+
+#include "CalculatorModelTesting.h"
+
+#include <optional>
+
+namespace framewright {
+namespace {
+
+using framecore::FormatDescriptor;
+using testsupport::CalculatorTest;
+
+class KeypadViewModelTest : public CalculatorTest {
+protected:
+    void SetUp() override {
+        CalculatorTest::SetUp();
+        keypad_ = std::make_unique<KeypadViewModel>(model());
+    }
+    void TearDown() override {
+        keypad_.reset();
+        CalculatorTest::TearDown();
+    }
+
+    KeypadViewModel& keypad() { return *keypad_; }
+    // clear, numeric disabled, point, TC÷ disabled, dividing by timecode, operators disabled
+    std::string flags() {
+        std::string text;
+        for (bool flag : {keypad().showClearKey(), keypad().numericKeysDisabled(), keypad().showDecimalPointKey(),
+                          keypad().divideByTimecodeDisabled(), keypad().isDividingByTimecode(),
+                          keypad().operatorKeysDisabled()})
+            text += flag ? '1' : '0';
+        return text;
+    }
+
+private:
+    std::unique_ptr<KeypadViewModel> keypad_;
+};
+
+TEST_F(KeypadViewModelTest, FlagsFollowTheTypedTextAndTheOperation) {
+    EXPECT_EQ(flags(), "000000");
+    press("12345678");
+    EXPECT_EQ(flags(), "100000");
+    press("9");
+    EXPECT_EQ(flags(), "110000");
+    press("<");
+    EXPECT_EQ(flags(), "100000");
+
+    // A factor is being typed: the point is offered, TC÷ is not.
+    press("*2");
+    EXPECT_EQ(flags(), "101100");
+    press("=");
+    EXPECT_EQ(flags(), "100000");
+
+    // Dividing by a timecode marks TC÷; its result keeps the operator keys refused until the
+    // next entry key.
+    press("A1000T");
+    EXPECT_EQ(flags(), "100010");
+    press("200");
+    EXPECT_EQ(flags(), "100110");
+    press("=");
+    EXPECT_TRUE(keypad().operatorKeysDisabled());
+    EXPECT_TRUE(keypad().divideByTimecodeDisabled());
+    press("5");
+    EXPECT_EQ(flags(), "100000");
+    press("A");
+    EXPECT_EQ(flags(), "000000");
+
+    // Film lengths in feet take a point.
+    usePrimary(FormatDescriptor::mm35);
+    EXPECT_EQ(flags(), "001100");
+}
+
+TEST_F(KeypadViewModelTest, PhysicalKeysStandForKeypadKeys) {
+    const auto key = [](int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return KeypadViewModel::keypadKeyFor(qtKey, modifiers);
+    };
+    const std::optional<KeypadKey> none;
+    EXPECT_EQ(key(Qt::Key_0), KeypadKey::zero);
+    EXPECT_EQ(key(Qt::Key_7), KeypadKey::seven);
+    EXPECT_EQ(key(Qt::Key_8), KeypadKey::eight);
+    EXPECT_EQ(key(Qt::Key_8, Qt::ShiftModifier), KeypadKey::multiply);
+    EXPECT_EQ(key(Qt::Key_Asterisk, Qt::ShiftModifier), KeypadKey::multiply);
+    EXPECT_EQ(key(Qt::Key_Equal), KeypadKey::equals);
+    EXPECT_EQ(key(Qt::Key_Equal, Qt::ShiftModifier), KeypadKey::add);
+    EXPECT_EQ(key(Qt::Key_Plus, Qt::ShiftModifier), KeypadKey::add);
+    EXPECT_EQ(key(Qt::Key_Minus), KeypadKey::subtract);
+    EXPECT_EQ(key(Qt::Key_Slash), KeypadKey::divide);
+    EXPECT_EQ(key(Qt::Key_Period), KeypadKey::point);
+    EXPECT_EQ(key(Qt::Key_Backspace), KeypadKey::del);
+    EXPECT_EQ(key(Qt::Key_A), KeypadKey::allClear);
+    EXPECT_EQ(key(Qt::Key_C, Qt::ShiftModifier), KeypadKey::clear);
+
+    EXPECT_EQ(key(Qt::Key_9, Qt::KeypadModifier), KeypadKey::nine);
+    EXPECT_EQ(key(Qt::Key_8, Qt::KeypadModifier | Qt::ShiftModifier), KeypadKey::eight);
+    EXPECT_EQ(key(Qt::Key_Enter, Qt::KeypadModifier), KeypadKey::equals);
+    EXPECT_EQ(key(Qt::Key_Equal, Qt::KeypadModifier), KeypadKey::equals);
+    EXPECT_EQ(key(Qt::Key_Comma, Qt::KeypadModifier), KeypadKey::point);
+    EXPECT_EQ(key(Qt::Key_Asterisk, Qt::KeypadModifier), KeypadKey::multiply);
+    EXPECT_EQ(key(Qt::Key_Clear, Qt::KeypadModifier), KeypadKey::clear);
+
+    EXPECT_EQ(key(Qt::Key_Return), none);
+    EXPECT_EQ(key(Qt::Key_Escape), none);
+    EXPECT_EQ(key(Qt::Key_B), none);
+    EXPECT_EQ(key(Qt::Key_Shift, Qt::ShiftModifier), none);
+    EXPECT_EQ(key(Qt::Key_Control, Qt::ControlModifier), none);
+    EXPECT_EQ(key(Qt::Key_Comma), none);
+    EXPECT_EQ(key(Qt::Key_C, Qt::ControlModifier), none);
+    EXPECT_EQ(key(Qt::Key_5, Qt::AltModifier | Qt::KeypadModifier), none);
+
+    // A handled key reaches the model even when the keypad shows it disabled.
+    press("123456789");
+    ASSERT_TRUE(keypad().numericKeysDisabled());
+    EXPECT_TRUE(keypad().handleKeyDown(Qt::Key_Backspace, Qt::NoModifier));
+    EXPECT_TRUE(keypad().handleKeyEvent(Qt::Key_5, Qt::KeypadModifier));
+    EXPECT_EQ(buffer(), "123456785");
+    EXPECT_FALSE(keypad().handleKeyDown(Qt::Key_V, Qt::ControlModifier));
+    EXPECT_EQ(buffer(), "123456785");
+}
+
+} // namespace
+} // namespace framewright

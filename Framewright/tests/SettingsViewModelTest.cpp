@@ -1,0 +1,142 @@
+#include "SettingsViewModel.h"
+
+#include "CalculatorModelTesting.h"
+
+#include <unordered_set>
+
+namespace framewright {
+namespace {
+
+using framecore::FilmGauge;
+using framecore::FootageUnit;
+using framecore::FormatDescriptor;
+using framecore::FormatType;
+using framecore::FrameRate;
+using testsupport::CalculatorTest;
+
+class SettingsViewModelTest : public CalculatorTest {
+protected:
+    void SetUp() override {
+        CalculatorTest::SetUp();
+        panel_ = std::make_unique<SettingsViewModel>(settings(), model());
+    }
+    void TearDown() override {
+        panel_.reset();
+        CalculatorTest::TearDown();
+    }
+
+    SettingsViewModel& panel() { return *panel_; }
+    std::vector<int> pages() {
+        return {panel().formatPageIndex(), panel().videoFrameratePageIndex(), panel().footageUnitPageIndex(),
+                panel().filmFrameratePageIndex()};
+    }
+
+private:
+    std::unique_ptr<SettingsViewModel> panel_;
+};
+
+std::vector<std::string> labels(const std::vector<SliderItem>& items) {
+    std::vector<std::string> out;
+    for (const auto& item : items) out.push_back(item.label());
+    return out;
+}
+
+TEST_F(SettingsViewModelTest, ListsOfferEveryChoiceInOrder) {
+    EXPECT_EQ(SettingsViewModel::unitLabels(), (std::vector<std::string>{"A", "B", "C", "D"}));
+    EXPECT_EQ(labels(panel().formatSliderItems()), (std::vector<std::string>{"35mm", "35mm 2p", "35mm 3p", "16mm",
+                                                                             "Super 8mm", "8mm", "65mm", "IMAX",
+                                                                             "Video", "Frames"}));
+    EXPECT_EQ(panel().formatSliderItems()[7].type(), SliderType::FilmGauge);
+    EXPECT_EQ(panel().formatSliderItems()[8], SliderItem(SliderType::Video, "Video"));
+    EXPECT_EQ(panel().formatSliderItems()[9], SliderItem(SliderType::Frames, "Frames"));
+    EXPECT_EQ(labels(panel().footageUnitSliderItems()),
+              (std::vector<std::string>{"Feet", "ft:frm", "Metres", "1000ft rolls", "400ft rolls", "100 ft rolls"}));
+    EXPECT_EQ(labels(panel().videoFramerateSliderItems()),
+              (std::vector<std::string>{"23.98PD", "24", "25", "29.97DF", "29.97ND", "30", "50", "59.94DF", "59.94ND", "60"}));
+    EXPECT_EQ(panel().filmFramerateSliderItems().size(), 17u);
+    EXPECT_EQ(panel().filmFramerateSliderItems()[7], SliderItem(SliderType::Framerate, "24"));
+
+    // Items are told apart by type and label together.
+    EXPECT_EQ(SettingsViewModel::position(panel().videoFramerateSliderItems(), {SliderType::Framerate, "25"}), 2);
+    EXPECT_EQ(SettingsViewModel::position(panel().videoFramerateSliderItems(), {SliderType::FootageUnit, "25"}),
+              std::nullopt);
+    std::unordered_set<SliderItem> set(panel().filmFramerateSliderItems().begin(), panel().filmFramerateSliderItems().end());
+    set.insert(panel().videoFramerateSliderItems().begin(), panel().videoFramerateSliderItems().end());
+    EXPECT_EQ(set.size(), 17u + 4u); // the 29.97 and 59.94 rates are for video only
+}
+
+TEST_F(SettingsViewModelTest, SecondarySlotChoicesLeaveTheCalculatorAlone) {
+    EXPECT_EQ(panel().currentFormatDescriptor(), FormatDescriptor::pal25);
+    EXPECT_EQ(pages(), (std::vector<int>{8, 2, 0, 0}));
+    press("12");
+
+    settings().setSelectedUnitIndex(0);
+    EXPECT_EQ(panel().currentFormatDescriptor(), FormatDescriptor::mm35);
+    EXPECT_EQ(pages(), (std::vector<int>{0, 2, 0, 7}));
+
+    int stored = 0;
+    QObject::connect(&settings(), &SettingsManager::topLeftDescriptorChanged, [&] { ++stored; });
+    panel().formatSliderChanged(0); // the gauge it already has
+    EXPECT_EQ(stored, 0);
+    panel().formatSliderChanged(3);
+    EXPECT_EQ(settings().topLeftDescriptor(), FormatDescriptor::mm16);
+    panel().formatSliderChanged(8);
+    EXPECT_EQ(settings().topLeftDescriptor(), FormatDescriptor::ntsc30); // whatever the region
+    EXPECT_EQ(pages(), (std::vector<int>{8, 3, 0, 7}));
+    panel().framerateSliderChanged(2);
+    EXPECT_EQ(settings().topLeftDescriptor(), FormatDescriptor::pal25);
+    panel().footageUnitSliderChanged(1); // no unit for video
+    EXPECT_EQ(settings().topLeftDescriptor(), FormatDescriptor::pal25);
+
+    panel().formatSliderChanged(4);
+    EXPECT_EQ(settings().topLeftDescriptor(), FormatDescriptor::mmSuper8);
+    EXPECT_EQ(pages(), (std::vector<int>{4, 3, 0, 5}));
+    panel().footageUnitSliderChanged(1);
+    panel().framerateSliderChanged(7);
+    EXPECT_EQ(settings().topLeftDescriptor(),
+              (FormatDescriptor{FormatType::Film, FilmGauge::mmSuper8, FootageUnit::FeetFrames, FrameRate::fps24}));
+    // The moved sliders keep their own positions until the next update.
+    EXPECT_EQ(pages(), (std::vector<int>{4, 3, 0, 5}));
+    panel().updatePages();
+    EXPECT_EQ(pages(), (std::vector<int>{4, 3, 1, 7}));
+
+    // Positions outside the lists are ignored.
+    for (int index : {-1, 10, 99}) panel().formatSliderChanged(index);
+    for (int index : {-1, 17}) panel().framerateSliderChanged(index);
+    for (int index : {-1, 6}) panel().footageUnitSliderChanged(index);
+    EXPECT_EQ(settings().topLeftDescriptor().filmGauge, FilmGauge::mmSuper8);
+
+    settings().setSelectedUnitIndex(2);
+    panel().formatSliderChanged(9); // bottom left is frames already
+    panel().framerateSliderChanged(1);
+    EXPECT_EQ(settings().bottomLeftDescriptor(), FormatDescriptor::frames);
+    EXPECT_EQ(pages(), (std::vector<int>{9, 3, 1, 7}));
+
+    EXPECT_EQ(buffer(), "12");
+    EXPECT_EQ(settings().primaryDescriptor(), FormatDescriptor::pal25);
+}
+
+TEST_F(SettingsViewModelTest, APrimaryChoiceClearsTheCalculator) {
+    press("12+3");
+    panel().framerateSliderChanged(2); // 25 already
+    EXPECT_EQ(buffer(), "3");
+    panel().framerateSliderChanged(3);
+    EXPECT_EQ(settings().primaryDescriptor(), FormatDescriptor::ntsc30);
+    EXPECT_EQ(model().inputBuffer(), InputBuffer());
+    EXPECT_EQ(model().currentOperation(), framecore::CalculatorOperation::none);
+    EXPECT_EQ(shown(), "00:00:00;00");
+
+    // Any index but 0, 1 and 2 edits the primary slot.
+    settings().setSelectedUnitIndex(9);
+    press("7");
+    panel().formatSliderChanged(9);
+    EXPECT_EQ(settings().primaryDescriptor(), FormatDescriptor::frames);
+    EXPECT_EQ(state(), 8);
+    EXPECT_EQ(shown(), "0");
+    panel().formatSliderChanged(1);
+    EXPECT_EQ(settings().primaryDescriptor(), FormatDescriptor::mm35p2);
+    EXPECT_EQ(state(), 4);
+}
+
+} // namespace
+} // namespace framewright
