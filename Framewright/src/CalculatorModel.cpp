@@ -6,8 +6,8 @@
 #include "PersistenceController.h"
 #include "SettingsManager.h"
 
-#include "Framecore/FormatConverter.h"
 #include "Framecore/Film.h"
+#include "Framecore/FormatConverter.h"
 #include "Framecore/FormatDescriptor.h"
 #include "Framecore/Frames.h"
 #include "Framecore/Timecode.h"
@@ -56,7 +56,8 @@ std::vector<std::string> characters(std::string_view text) {
     std::vector<std::string> result;
     if (isSimpleAscii(text)) {
         result.reserve(text.size());
-        for (char c : text) result.emplace_back(1, c);
+        for (char c : text)
+            result.emplace_back(1, c);
         return result;
     }
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -97,10 +98,12 @@ std::optional<std::int64_t> parseInteger(std::string_view text) noexcept {
 std::optional<Decimal> parseDecimalPrefix(std::string_view text) noexcept {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        ++i;
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+            ++i;
     }
     return Decimal::parse(text.substr(0, i));
 }
@@ -147,14 +150,17 @@ FrameCountableRef loadPrimaryFrameValue(std::string_view key, const FormatDescri
     const auto json = UserDefaultsManager::get<nlohmann::json>(key);
     if (!json || !json->is_object()) return nullptr;
     const auto type = json->find("formatType");
-    if (type == json->end() || !type->is_string() || type->get<std::string>() != primary.formatType.rawValue())
+    if (type == json->end() || !type->is_string() ||
+        type->get<std::string>() != primary.formatType.rawValue())
         return nullptr;
     switch (primary.formatType) {
     case FormatType::Video:
-        if (auto value = framecore::Timecode::fromJson(*json)) return std::make_shared<framecore::Timecode>(*value);
+        if (auto value = framecore::Timecode::fromJson(*json))
+            return std::make_shared<framecore::Timecode>(*value);
         break;
     case FormatType::Frames:
-        if (auto value = framecore::Frames::fromJson(*json)) return std::make_shared<framecore::Frames>(*value);
+        if (auto value = framecore::Frames::fromJson(*json))
+            return std::make_shared<framecore::Frames>(*value);
         break;
     case FormatType::Film:
         if (auto value = framecore::Film::fromJson(*json)) return std::make_shared<framecore::Film>(*value);
@@ -168,7 +174,8 @@ FrameCountableRef loadPrimaryFrameValue(std::string_view key, const FormatDescri
 std::optional<InputBuffer> loadInputBuffer(std::string_view key) {
     const auto buffer = UserDefaultsManager::get<InputBuffer>(key);
     const InputBuffer fresh;
-    if (!buffer || buffer->wholeDigitMax() != fresh.wholeDigitMax() || buffer->precision() != fresh.precision())
+    if (!buffer || buffer->wholeDigitMax() != fresh.wholeDigitMax() ||
+        buffer->precision() != fresh.precision())
         return std::nullopt;
     return buffer;
 }
@@ -193,17 +200,19 @@ CalculatorModel* CalculatorModel::create(QQmlEngine*, QJSEngine*) {
     return instance;
 }
 
-void CalculatorModel::resetSharedForTesting() { sharedSlot().reset(); }
+void CalculatorModel::resetSharedForTesting() {
+    sharedSlot().reset();
+}
 
-CalculatorModel::CalculatorModel(SettingsManager& settings, PersistenceController* historyStore, QObject* parent)
-    : QObject(parent),
-      settings_(settings),
-      history_(historyStore),
+CalculatorModel::CalculatorModel(SettingsManager& settings, PersistenceController* historyStore,
+                                 QObject* parent)
+    : QObject(parent), settings_(settings), history_(historyStore),
       primaryFrameValue_(std::make_shared<framecore::Timecode>(
           framecore::Timecode::withFrameCount(0, framecore::FrameRate::fps25))) {
     // The refresh below rebuilds the primary value from the buffer, except while a factor or a
     // divisor is typed or a ratio is shown: then the saved one is what the slots showed.
-    if (auto v = loadPrimaryFrameValue(primaryFrameValueKey, settings_.primaryDescriptor())) primaryFrameValue_ = v;
+    if (auto v = loadPrimaryFrameValue(primaryFrameValueKey, settings_.primaryDescriptor()))
+        primaryFrameValue_ = v;
     if (auto v = loadInputBuffer(inputBufferKey)) inputBuffer_ = std::move(*v);
     if (auto v = UserDefaultsManager::get<InputState>(inputStateKey)) inputState_ = *v;
     if (auto v = loadOperation(currentOperationKey)) currentOperation_ = *v;
@@ -211,7 +220,8 @@ CalculatorModel::CalculatorModel(SettingsManager& settings, PersistenceControlle
     if (auto v = UserDefaultsManager::get<CalculatorBrain>(calculatorBrainKey)) calculatorBrain_ = *v;
     if (auto v = loadOperation(previousOperationKey)) previousOperation_ = *v;
     if (auto v = loadKey(previousKeyKey)) previousKey_ = *v;
-    if (auto v = UserDefaultsManager::get<bool>(resetInputBufferNextKeyPressKey)) resetInputBufferNextKeyPress_ = *v;
+    if (auto v = UserDefaultsManager::get<bool>(resetInputBufferNextKeyPressKey))
+        resetInputBufferNextKeyPress_ = *v;
     refreshDisplay(true);
 }
 
@@ -283,7 +293,9 @@ void CalculatorModel::setCalculatorBrain(const CalculatorBrain& brain) {
     saveCalculatorBrain();
 }
 
-void CalculatorModel::saveCalculatorBrain() { UserDefaultsManager::set(calculatorBrain_, calculatorBrainKey); }
+void CalculatorModel::saveCalculatorBrain() {
+    UserDefaultsManager::set(calculatorBrain_, calculatorBrainKey);
+}
 
 void CalculatorModel::resetInputBuffer() {
     InputBuffer buffer = inputBuffer_;
@@ -346,7 +358,8 @@ void CalculatorModel::editInput(KeypadKey key) {
         if (kitbase::characterCount(text) < 2) {
             resetInputBuffer();
         } else {
-            setInputBuffer(InputBuffer::withBuffer(droppingLastCharacter(text), inputBuffer_.isInMiddleOfTyping(),
+            setInputBuffer(InputBuffer::withBuffer(droppingLastCharacter(text),
+                                                   inputBuffer_.isInMiddleOfTyping(),
                                                    inputBuffer_.wholeDigitMax(), inputBuffer_.precision()));
         }
         break;
@@ -417,7 +430,8 @@ Operand CalculatorModel::currentOperand() const {
     }
     if (inputState_.contains(InputState::decimalModifier))
         return Operand::withDecimalValue(parseDecimalPrefix(text).value_or(Decimal()));
-    if (inputState_.contains(InputState::integer)) return Operand::withIntValue(parseInteger(text).value_or(0));
+    if (inputState_.contains(InputState::integer))
+        return Operand::withIntValue(parseInteger(text).value_or(0));
     return Operand::withIntValue(-1);
 }
 
@@ -434,7 +448,8 @@ void CalculatorModel::refreshDisplay(bool showingResult) {
         } else if (primary.formatType == FormatType::Film) {
             setFormattedInputString(feetFramesEntryText(text));
         } else {
-            setFormattedInputString(timecodeEntryText(text, primary.frameRate && primary.frameRate->dropFrame()));
+            setFormattedInputString(
+                timecodeEntryText(text, primary.frameRate && primary.frameRate->dropFrame()));
         }
     } else if (state.contains(InputState::decimal)) {
         setPrimaryFrameValue(FormatConverter::unitValueFrom(text, primary));
@@ -456,7 +471,9 @@ void CalculatorModel::operatorKeyPressed(KeypadKey key) {
     refreshDisplay(true);
     CalculatorOperation op = key.operation();
 
-    const auto isDivideKey = [](KeypadKey k) { return k == KeypadKey::divide || k == KeypadKey::divideByTimecode; };
+    const auto isDivideKey = [](KeypadKey k) {
+        return k == KeypadKey::divide || k == KeypadKey::divideByTimecode;
+    };
     if (isDivideKey(key) && isDivideKey(previousKey_) && inputState_.contains(InputState::timecode)) {
         InputState state = inputState_;
         if (currentOperation_ == CalculatorOperation::divide) {
@@ -494,11 +511,13 @@ void CalculatorModel::operatorKeyPressed(KeypadKey key) {
 
     refreshDisplay(true);
 
-    if (previousOperation_ == CalculatorOperation::multiply || previousOperation_ == CalculatorOperation::divide) {
-        logOperation(previousOperation_, OperandType::decimal, operand.decimalValue().toString(), primary.formatLabel());
+    if (previousOperation_ == CalculatorOperation::multiply ||
+        previousOperation_ == CalculatorOperation::divide) {
+        logOperation(previousOperation_, OperandType::decimal, operand.decimalValue().toString(),
+                     primary.formatLabel());
     } else if (operandValue) {
-        logOperation(previousOperation_, OperandType::frames, operandValue->description(), primary.formatLabel(),
-                     operandValue);
+        logOperation(previousOperation_, OperandType::frames, operandValue->description(),
+                     primary.formatLabel(), operandValue);
     } else {
         logOperation(previousOperation_, OperandType::frames, primaryFrameValue_->description(),
                      primary.formatLabel());
@@ -522,7 +541,8 @@ void CalculatorModel::operatorKeyPressed(KeypadKey key) {
                 setInputBuffer(std::move(buffer));
                 updateInputState(currentOperation_);
                 refreshDisplay(true);
-                if (op == CalculatorOperation::result) logOperation(CalculatorOperation::result, OperandType::decimal, text, "");
+                if (op == CalculatorOperation::result)
+                    logOperation(CalculatorOperation::result, OperandType::decimal, text, "");
             } else {
                 const FrameCountableRef value = FormatConverter::unitValueFrom(result.intValue(), primary);
                 InputBuffer buffer = inputBuffer_;
@@ -554,10 +574,12 @@ void CalculatorModel::logOperation(CalculatorOperation operation, OperandType op
 
     std::shared_ptr<Calculation> calculation = Calculation::currentCalculation(history());
     if (!calculation) calculation = Calculation::startNewCalculation(history());
-    const auto record = [&](std::string_view text, std::string_view format, const std::optional<DisplayValueModel>& topLeft,
+    const auto record = [&](std::string_view text, std::string_view format,
+                            const std::optional<DisplayValueModel>& topLeft,
                             const std::optional<DisplayValueModel>& topRight,
                             const std::optional<DisplayValueModel>& bottomLeft) {
-        Operation::recordOperation(calculation, operation, text, format, topLeft, topRight, bottomLeft, history());
+        Operation::recordOperation(calculation, operation, text, format, topLeft, topRight, bottomLeft,
+                                   history());
     };
 
     if (operandType == OperandType::divideByZeroError) {
@@ -568,15 +590,15 @@ void CalculatorModel::logOperation(CalculatorOperation operation, OperandType op
         // A plain number (a factor, a divisor, a ratio of durations) has no conversions into the
         // secondary formats: its line carries none.
         const bool isModifier = inputState_ == InputState::decimalModifier;
-        record(valueText, isModifier ? std::string("DECIMAL") : formatLabel, std::nullopt,
-                               std::nullopt, std::nullopt);
+        record(valueText, isModifier ? std::string("DECIMAL") : formatLabel, std::nullopt, std::nullopt,
+               std::nullopt);
         return;
     }
     const FrameCountableRef& source = value ? value : primaryFrameValue_;
     using Id = DisplayValueModel::Identifier;
     record(valueText, formatLabel, DisplayValueModel(Id::topLeft, source, settings_),
-                           DisplayValueModel(Id::topRight, source, settings_),
-                           DisplayValueModel(Id::bottomLeft, source, settings_));
+           DisplayValueModel(Id::topRight, source, settings_),
+           DisplayValueModel(Id::bottomLeft, source, settings_));
 }
 
 // --- Paste -------------------------------------------------------------------------------------

@@ -30,7 +30,8 @@ class SettingsManager;
 // subscription ends when `context` is destroyed. This is how the view models observe the
 // calculator model, the settings store and the application state.
 template <class Sender, class Signal, class Read, class Handler>
-QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* context, Read read, Handler handler) {
+QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* context, Read read,
+                                  Handler handler) {
     handler(read());
     return QObject::connect(
         sender, signal, context, [read, handler] { handler(read()); }, Qt::DirectConnection);
@@ -74,8 +75,10 @@ class CalculatorModel final : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(framecore::FrameCountableRef primaryFrameValue READ primaryFrameValue NOTIFY primaryFrameValueChanged)
-    Q_PROPERTY(QString primaryValueDescription READ primaryValueDescriptionText NOTIFY primaryFrameValueChanged)
+    Q_PROPERTY(
+        framecore::FrameCountableRef primaryFrameValue READ primaryFrameValue NOTIFY primaryFrameValueChanged)
+    Q_PROPERTY(
+        QString primaryValueDescription READ primaryValueDescriptionText NOTIFY primaryFrameValueChanged)
     Q_PROPERTY(QString formattedInputString READ formattedInputStringText NOTIFY formattedInputStringChanged)
     Q_PROPERTY(QString inputBuffer READ inputBufferText NOTIFY inputBufferChanged)
     Q_PROPERTY(qint64 inputState READ inputStateRawValue NOTIFY inputStateChanged)
@@ -89,7 +92,8 @@ public:
     static constexpr std::string_view isCalculatorErrorKey = "calculatorModel.isCalculatorError";
     static constexpr std::string_view previousOperationKey = "calculatorModel.previousOperation";
     static constexpr std::string_view previousKeyKey = "calculatorModel.previousKey";
-    static constexpr std::string_view resetInputBufferNextKeyPressKey = "calculatorModel.resetInputBufferNextKeyPress";
+    static constexpr std::string_view resetInputBufferNextKeyPressKey =
+        "calculatorModel.resetInputBufferNextKeyPress";
     static constexpr std::string_view calculatorBrainKey = "calculatorModel.calculatorBrain";
     // The primary value is saved too: while a factor or a divisor is typed, or a ratio is shown,
     // the typed text does not hold it, and the secondary slots must show it after a restart.

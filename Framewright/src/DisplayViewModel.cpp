@@ -12,10 +12,14 @@ namespace {
 
 QString idText(DisplayValueModel::Identifier id) {
     switch (id) {
-    case DisplayValueModel::Identifier::primary: return QStringLiteral("primary");
-    case DisplayValueModel::Identifier::topLeft: return QStringLiteral("topLeft");
-    case DisplayValueModel::Identifier::topRight: return QStringLiteral("topRight");
-    case DisplayValueModel::Identifier::bottomLeft: return QStringLiteral("bottomLeft");
+    case DisplayValueModel::Identifier::primary:
+        return QStringLiteral("primary");
+    case DisplayValueModel::Identifier::topLeft:
+        return QStringLiteral("topLeft");
+    case DisplayValueModel::Identifier::topRight:
+        return QStringLiteral("topRight");
+    case DisplayValueModel::Identifier::bottomLeft:
+        return QStringLiteral("bottomLeft");
     }
     return {};
 }
@@ -25,14 +29,15 @@ QString idText(DisplayValueModel::Identifier id) {
 DisplayViewModel::DisplayViewModel(QObject* parent)
     : DisplayViewModel(CalculatorModel::shared(), SettingsManager::shared(), AppState::shared(), parent) {}
 
-DisplayViewModel::DisplayViewModel(CalculatorModel& calculatorModel, SettingsManager& settings, AppState& appState,
-                                   QObject* parent)
+DisplayViewModel::DisplayViewModel(CalculatorModel& calculatorModel, SettingsManager& settings,
+                                   AppState& appState, QObject* parent)
     : QObject(parent), settings_(settings) {
     CalculatorModel* model = &calculatorModel;
     SettingsManager* store = &settings;
 
     subscribe(
-        model, &CalculatorModel::primaryFrameValueChanged, this, [model] { return model->primaryFrameValue(); },
+        model, &CalculatorModel::primaryFrameValueChanged, this,
+        [model] { return model->primaryFrameValue(); },
         [this](const framecore::FrameCountableRef& value) {
             assign(Id::topLeft, DisplayValueModel(Id::topLeft, value, settings_));
             assign(Id::topRight, DisplayValueModel(Id::topRight, value, settings_));
@@ -59,37 +64,54 @@ DisplayViewModel::DisplayViewModel(CalculatorModel& calculatorModel, SettingsMan
             emit settingsModeChanged();
         });
     subscribe(
-        store, &SettingsManager::selectedUnitIndexChanged, this, [store] { return store->selectedUnitIndex(); },
+        store, &SettingsManager::selectedUnitIndexChanged, this,
+        [store] { return store->selectedUnitIndex(); },
         [this](int index) {
-            for (Id id : {Id::topLeft, Id::topRight, Id::bottomLeft, Id::primary}) setSelected(id, false);
+            for (Id id : {Id::topLeft, Id::topRight, Id::bottomLeft, Id::primary})
+                setSelected(id, false);
             switch (index) {
-            case SettingsManager::topLeftSlot: setSelected(Id::topLeft, true); break;
-            case SettingsManager::topRightSlot: setSelected(Id::topRight, true); break;
-            case SettingsManager::bottomLeftSlot: setSelected(Id::bottomLeft, true); break;
-            default: setSelected(Id::primary, true); break;
+            case SettingsManager::topLeftSlot:
+                setSelected(Id::topLeft, true);
+                break;
+            case SettingsManager::topRightSlot:
+                setSelected(Id::topRight, true);
+                break;
+            case SettingsManager::bottomLeftSlot:
+                setSelected(Id::bottomLeft, true);
+                break;
+            default:
+                setSelected(Id::primary, true);
+                break;
             }
         });
     subscribe(
-        store, &SettingsManager::topLeftDescriptorChanged, this, [store] { return store->topLeftDescriptor(); },
+        store, &SettingsManager::topLeftDescriptorChanged, this,
+        [store] { return store->topLeftDescriptor(); },
         [this](const FormatDescriptor& d) { setUnit(Id::topLeft, d.formatLabel()); });
     subscribe(
-        store, &SettingsManager::topRightDescriptorChanged, this, [store] { return store->topRightDescriptor(); },
+        store, &SettingsManager::topRightDescriptorChanged, this,
+        [store] { return store->topRightDescriptor(); },
         [this](const FormatDescriptor& d) { setUnit(Id::topRight, d.formatLabel()); });
     subscribe(
         store, &SettingsManager::bottomLeftDescriptorChanged, this,
         [store] { return store->bottomLeftDescriptor(); },
         [this](const FormatDescriptor& d) { setUnit(Id::bottomLeft, d.formatLabel()); });
     subscribe(
-        store, &SettingsManager::primaryDescriptorChanged, this, [store] { return store->primaryDescriptor(); },
+        store, &SettingsManager::primaryDescriptorChanged, this,
+        [store] { return store->primaryDescriptor(); },
         [this](const FormatDescriptor& d) { setUnit(Id::primary, d.formatLabel()); });
 }
 
 DisplayValueModel& DisplayViewModel::slot(Id id) noexcept {
     switch (id) {
-    case Id::topLeft: return topLeft_;
-    case Id::topRight: return topRight_;
-    case Id::bottomLeft: return bottomLeft_;
-    case Id::primary: break;
+    case Id::topLeft:
+        return topLeft_;
+    case Id::topRight:
+        return topRight_;
+    case Id::bottomLeft:
+        return bottomLeft_;
+    case Id::primary:
+        break;
     }
     return primary_;
 }
@@ -97,10 +119,18 @@ DisplayValueModel& DisplayViewModel::slot(Id id) noexcept {
 void DisplayViewModel::assign(Id id, const DisplayValueModel& value) {
     slot(id) = value;
     switch (id) {
-    case Id::topLeft: emit topLeftChanged(); break;
-    case Id::topRight: emit topRightChanged(); break;
-    case Id::bottomLeft: emit bottomLeftChanged(); break;
-    case Id::primary: emit primaryChanged(); break;
+    case Id::topLeft:
+        emit topLeftChanged();
+        break;
+    case Id::topRight:
+        emit topRightChanged();
+        break;
+    case Id::bottomLeft:
+        emit bottomLeftChanged();
+        break;
+    case Id::primary:
+        emit primaryChanged();
+        break;
     }
 }
 
@@ -117,10 +147,18 @@ void DisplayViewModel::setSelected(Id id, bool isSelected) {
 void DisplayViewModel::onValueTapped(Id id) {
     if (!settingsMode_) return;
     switch (id) {
-    case Id::topLeft: settings_.setSelectedUnitIndex(SettingsManager::topLeftSlot); break;
-    case Id::topRight: settings_.setSelectedUnitIndex(SettingsManager::topRightSlot); break;
-    case Id::bottomLeft: settings_.setSelectedUnitIndex(SettingsManager::bottomLeftSlot); break;
-    case Id::primary: settings_.setSelectedUnitIndex(SettingsManager::primarySlot); break;
+    case Id::topLeft:
+        settings_.setSelectedUnitIndex(SettingsManager::topLeftSlot);
+        break;
+    case Id::topRight:
+        settings_.setSelectedUnitIndex(SettingsManager::topRightSlot);
+        break;
+    case Id::bottomLeft:
+        settings_.setSelectedUnitIndex(SettingsManager::bottomLeftSlot);
+        break;
+    case Id::primary:
+        settings_.setSelectedUnitIndex(SettingsManager::primarySlot);
+        break;
     }
 }
 

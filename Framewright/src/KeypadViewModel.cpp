@@ -18,12 +18,14 @@ KeypadViewModel::KeypadViewModel(CalculatorModel& calculatorModel, QObject* pare
         [this](const InputBuffer& buffer) {
             setFlag(showClearKey_, buffer.isInMiddleOfTyping(), &KeypadViewModel::showClearKeyChanged);
             const auto length = static_cast<std::int64_t>(kitbase::characterCount(buffer.buffer()));
-            setFlag(numericKeysDisabled_, length >= buffer.maxLength(), &KeypadViewModel::numericKeysDisabledChanged);
+            setFlag(numericKeysDisabled_, length >= buffer.maxLength(),
+                    &KeypadViewModel::numericKeysDisabledChanged);
         });
     subscribe(
         model, &CalculatorModel::inputStateChanged, this, [model] { return model->inputState(); },
         [this](InputState state) {
-            setFlag(showDecimalPointKey_, state == InputState::decimal || state == InputState::decimalModifier,
+            setFlag(showDecimalPointKey_,
+                    state == InputState::decimal || state == InputState::decimalModifier,
                     &KeypadViewModel::showDecimalPointKeyChanged);
             setFlag(divideByTimecodeDisabled_, state != InputState::timecode,
                     &KeypadViewModel::divideByTimecodeDisabledChanged);
@@ -60,32 +62,51 @@ std::optional<KeypadKey> KeypadViewModel::keypadKeyFor(int qtKey, Qt::KeyboardMo
             return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (qtKey - Qt::Key_0)));
         switch (qtKey) {
         case Qt::Key_Period:
-        case Qt::Key_Comma: return KeypadKey::point; // the keypad's decimal key in comma locales
-        case Qt::Key_Asterisk: return KeypadKey::multiply;
-        case Qt::Key_Plus: return KeypadKey::add;
-        case Qt::Key_Minus: return KeypadKey::subtract;
-        case Qt::Key_Slash: return KeypadKey::divide;
-        case Qt::Key_Clear: return KeypadKey::clear;
+        case Qt::Key_Comma:
+            return KeypadKey::point; // the keypad's decimal key in comma locales
+        case Qt::Key_Asterisk:
+            return KeypadKey::multiply;
+        case Qt::Key_Plus:
+            return KeypadKey::add;
+        case Qt::Key_Minus:
+            return KeypadKey::subtract;
+        case Qt::Key_Slash:
+            return KeypadKey::divide;
+        case Qt::Key_Clear:
+            return KeypadKey::clear;
         case Qt::Key_Enter:
-        case Qt::Key_Equal: return KeypadKey::equals;
-        default: return std::nullopt;
+        case Qt::Key_Equal:
+            return KeypadKey::equals;
+        default:
+            return std::nullopt;
         }
     }
 
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9 && qtKey != Qt::Key_8)
         return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (qtKey - Qt::Key_0)));
     switch (qtKey) {
-    case Qt::Key_8: return shift ? KeypadKey::multiply : KeypadKey::eight;
-    case Qt::Key_Asterisk: return KeypadKey::multiply;
-    case Qt::Key_Equal: return shift ? KeypadKey::add : KeypadKey::equals;
-    case Qt::Key_Plus: return KeypadKey::add;
-    case Qt::Key_Minus: return KeypadKey::subtract;
-    case Qt::Key_Slash: return KeypadKey::divide;
-    case Qt::Key_Period: return KeypadKey::point;
-    case Qt::Key_Backspace: return KeypadKey::del;
-    case Qt::Key_A: return KeypadKey::allClear;
-    case Qt::Key_C: return KeypadKey::clear;
-    default: return std::nullopt;
+    case Qt::Key_8:
+        return shift ? KeypadKey::multiply : KeypadKey::eight;
+    case Qt::Key_Asterisk:
+        return KeypadKey::multiply;
+    case Qt::Key_Equal:
+        return shift ? KeypadKey::add : KeypadKey::equals;
+    case Qt::Key_Plus:
+        return KeypadKey::add;
+    case Qt::Key_Minus:
+        return KeypadKey::subtract;
+    case Qt::Key_Slash:
+        return KeypadKey::divide;
+    case Qt::Key_Period:
+        return KeypadKey::point;
+    case Qt::Key_Backspace:
+        return KeypadKey::del;
+    case Qt::Key_A:
+        return KeypadKey::allClear;
+    case Qt::Key_C:
+        return KeypadKey::clear;
+    default:
+        return std::nullopt;
     }
 }
 

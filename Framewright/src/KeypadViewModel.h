@@ -37,7 +37,8 @@ class KeypadViewModel : public QObject {
     Q_PROPERTY(bool showClearKey READ showClearKey NOTIFY showClearKeyChanged)
     Q_PROPERTY(bool numericKeysDisabled READ numericKeysDisabled NOTIFY numericKeysDisabledChanged)
     Q_PROPERTY(bool showDecimalPointKey READ showDecimalPointKey NOTIFY showDecimalPointKeyChanged)
-    Q_PROPERTY(bool divideByTimecodeDisabled READ divideByTimecodeDisabled NOTIFY divideByTimecodeDisabledChanged)
+    Q_PROPERTY(
+        bool divideByTimecodeDisabled READ divideByTimecodeDisabled NOTIFY divideByTimecodeDisabledChanged)
     Q_PROPERTY(bool isDividingByTimecode READ isDividingByTimecode NOTIFY isDividingByTimecodeChanged)
     Q_PROPERTY(bool operatorKeysDisabled READ operatorKeysDisabled NOTIFY operatorKeysDisabledChanged)
     Q_PROPERTY(framewright::CalculatorModel* calculatorModel READ calculatorModelPointer CONSTANT)

@@ -15,7 +15,9 @@ using framecore::FrameRate;
 
 namespace {
 
-std::string text(std::string_view view) { return std::string(view); }
+std::string text(std::string_view view) {
+    return std::string(view);
+}
 
 // The rates of a rate list, in list order.
 std::vector<FrameRate> rates(bool video) {
@@ -46,20 +48,24 @@ int indexOf(const std::vector<FrameRate>& list, FrameRate rate) {
 SettingsViewModel::SettingsViewModel(QObject* parent)
     : SettingsViewModel(SettingsManager::shared(), CalculatorModel::shared(), parent) {}
 
-SettingsViewModel::SettingsViewModel(SettingsManager& settings, CalculatorModel& calculatorModel, QObject* parent)
+SettingsViewModel::SettingsViewModel(SettingsManager& settings, CalculatorModel& calculatorModel,
+                                     QObject* parent)
     : QObject(parent), settings_(settings), calculatorModel_(calculatorModel) {
-    for (FilmGauge gauge : FilmGauge::allCases()) formatSliderItems_.emplace_back(SliderType::FilmGauge, text(gauge.label()));
+    for (FilmGauge gauge : FilmGauge::allCases())
+        formatSliderItems_.emplace_back(SliderType::FilmGauge, text(gauge.label()));
     formatSliderItems_.emplace_back(SliderType::Video, "Video");
     formatSliderItems_.emplace_back(SliderType::Frames, "Frames");
     for (FootageUnit unit : FootageUnit::allCases())
         footageUnitSliderItems_.emplace_back(SliderType::FootageUnit, text(unit.label()));
-    for (FrameRate rate : videoRates()) videoFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.label()));
-    for (FrameRate rate : filmRates()) filmFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.label()));
+    for (FrameRate rate : videoRates())
+        videoFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.label()));
+    for (FrameRate rate : filmRates())
+        filmFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.label()));
 
     SettingsManager* store = &settings;
     subscribe(
-        store, &SettingsManager::selectedUnitIndexChanged, this, [store] { return store->selectedUnitIndex(); },
-        [this](int index) { followSelectedUnit(index); });
+        store, &SettingsManager::selectedUnitIndexChanged, this,
+        [store] { return store->selectedUnitIndex(); }, [this](int index) { followSelectedUnit(index); });
 }
 
 const std::vector<std::string>& SettingsViewModel::unitLabels() {
@@ -69,7 +75,8 @@ const std::vector<std::string>& SettingsViewModel::unitLabels() {
 
 QStringList SettingsViewModel::unitLabelsList() const {
     QStringList list;
-    for (const std::string& label : unitLabels()) list.push_back(QString::fromStdString(label));
+    for (const std::string& label : unitLabels())
+        list.push_back(QString::fromStdString(label));
     return list;
 }
 
@@ -89,10 +96,18 @@ std::optional<int> SettingsViewModel::position(const std::vector<SliderItem>& it
 
 void SettingsViewModel::followSelectedUnit(int index) {
     switch (index) {
-    case SettingsManager::topLeftSlot: setCurrentFormatDescriptor(settings_.topLeftDescriptor()); break;
-    case SettingsManager::topRightSlot: setCurrentFormatDescriptor(settings_.topRightDescriptor()); break;
-    case SettingsManager::bottomLeftSlot: setCurrentFormatDescriptor(settings_.bottomLeftDescriptor()); break;
-    default: setCurrentFormatDescriptor(settings_.primaryDescriptor()); break;
+    case SettingsManager::topLeftSlot:
+        setCurrentFormatDescriptor(settings_.topLeftDescriptor());
+        break;
+    case SettingsManager::topRightSlot:
+        setCurrentFormatDescriptor(settings_.topRightDescriptor());
+        break;
+    case SettingsManager::bottomLeftSlot:
+        setCurrentFormatDescriptor(settings_.bottomLeftDescriptor());
+        break;
+    default:
+        setCurrentFormatDescriptor(settings_.primaryDescriptor());
+        break;
     }
     updatePages();
 }
@@ -112,7 +127,8 @@ void SettingsViewModel::updatePages() {
     const int count = static_cast<int>(formatSliderItems_.size());
     switch (d.formatType) {
     case FormatType::Film: {
-        movePage(formatPageIndex_, d.filmGauge ? static_cast<int>(*d.filmGauge) : 0, &SettingsViewModel::formatPageChanged);
+        movePage(formatPageIndex_, d.filmGauge ? static_cast<int>(*d.filmGauge) : 0,
+                 &SettingsViewModel::formatPageChanged);
         const FootageUnit unit = d.footageUnit.value_or(FootageUnit::Feet);
         footageUnitPageIndex_ = static_cast<int>(unit);
         filmFrameratePageIndex_ = indexOf(filmRates(), d.frameRate.value_or(FrameRate::fps24));
@@ -122,7 +138,8 @@ void SettingsViewModel::updatePages() {
     }
     case FormatType::Video:
         movePage(formatPageIndex_, count - 2, &SettingsViewModel::formatPageChanged);
-        movePage(videoFrameratePageIndex_, indexOf(videoRates(), d.frameRate.value_or(FrameRate::fps29_97Drop)),
+        movePage(videoFrameratePageIndex_,
+                 indexOf(videoRates(), d.frameRate.value_or(FrameRate::fps29_97Drop)),
                  &SettingsViewModel::videoFrameratePageChanged);
         break;
     case FormatType::Frames:
@@ -135,9 +152,15 @@ void SettingsViewModel::store(const FormatDescriptor& descriptor) {
     setCurrentFormatDescriptor(descriptor);
     const int index = settings_.selectedUnitIndex();
     switch (index) {
-    case SettingsManager::topLeftSlot: settings_.setTopLeftDescriptor(descriptor); break;
-    case SettingsManager::bottomLeftSlot: settings_.setBottomLeftDescriptor(descriptor); break;
-    case SettingsManager::topRightSlot: settings_.setTopRightDescriptor(descriptor); break;
+    case SettingsManager::topLeftSlot:
+        settings_.setTopLeftDescriptor(descriptor);
+        break;
+    case SettingsManager::bottomLeftSlot:
+        settings_.setBottomLeftDescriptor(descriptor);
+        break;
+    case SettingsManager::topRightSlot:
+        settings_.setTopRightDescriptor(descriptor);
+        break;
     default:
         settings_.setPrimaryDescriptor(descriptor);
         calculatorModel_.allClear();

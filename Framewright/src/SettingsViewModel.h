@@ -67,8 +67,12 @@ public:
 
     const std::vector<SliderItem>& formatSliderItems() const noexcept { return formatSliderItems_; }
     const std::vector<SliderItem>& footageUnitSliderItems() const noexcept { return footageUnitSliderItems_; }
-    const std::vector<SliderItem>& videoFramerateSliderItems() const noexcept { return videoFramerateSliderItems_; }
-    const std::vector<SliderItem>& filmFramerateSliderItems() const noexcept { return filmFramerateSliderItems_; }
+    const std::vector<SliderItem>& videoFramerateSliderItems() const noexcept {
+        return videoFramerateSliderItems_;
+    }
+    const std::vector<SliderItem>& filmFramerateSliderItems() const noexcept {
+        return filmFramerateSliderItems_;
+    }
 
     // The slider handlers, each given the position the user moved to.
     Q_INVOKABLE void formatSliderChanged(int index);

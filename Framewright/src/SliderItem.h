@@ -27,8 +27,7 @@ private:
 
 } // namespace framewright
 
-template <>
-struct std::hash<framewright::SliderItem> {
+template <> struct std::hash<framewright::SliderItem> {
     std::size_t operator()(const framewright::SliderItem& item) const noexcept {
         const std::size_t typeHash = std::hash<int>{}(static_cast<int>(item.type()));
         const std::size_t labelHash = std::hash<std::string>{}(item.label());

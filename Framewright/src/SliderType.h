@@ -17,11 +17,16 @@ enum class SliderType : std::uint8_t {
 // The case name ("FilmGauge" ... "Framerate"), for logs and test output.
 constexpr std::string_view sliderTypeName(SliderType type) noexcept {
     switch (type) {
-    case SliderType::FilmGauge: return "FilmGauge";
-    case SliderType::Video: return "Video";
-    case SliderType::Frames: return "Frames";
-    case SliderType::FootageUnit: return "FootageUnit";
-    case SliderType::Framerate: return "Framerate";
+    case SliderType::FilmGauge:
+        return "FilmGauge";
+    case SliderType::Video:
+        return "Video";
+    case SliderType::Frames:
+        return "Frames";
+    case SliderType::FootageUnit:
+        return "FootageUnit";
+    case SliderType::Framerate:
+        return "Framerate";
     }
     return "";
 }

@@ -31,8 +31,9 @@ protected:
     }
 
 private:
-    QTemporaryDir memoryDir_{QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/framewright-XXXXXX")
-                                                                       : QDir::tempPath() + "/framewright-XXXXXX"};
+    QTemporaryDir memoryDir_{QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/framewright-XXXXXX")
+                                 : QDir::tempPath() + "/framewright-XXXXXX"};
 };
 
 std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
@@ -41,17 +42,20 @@ std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
 }
 
 std::string randomText(std::mt19937_64& random) {
-    static const std::vector<std::string> pieces{"0", "1", "2", "5", "9", "00", ".", ":", ";", "-", "+", " ", "a",
-                                                 "e", "\u00e9", "\u00f7", "\n", "\r\n", "5\u0301", "\u0663", "x"};
-    if (random() % 50 == 0) return std::string(2000 + random() % 20000, static_cast<char>('0' + random() % 10));
+    static const std::vector<std::string> pieces{"0",      "1",      "2",  "5",    "9",       "00",     ".",
+                                                 ":",      ";",      "-",  "+",    " ",       "a",      "e",
+                                                 "\u00e9", "\u00f7", "\n", "\r\n", "5\u0301", "\u0663", "x"};
+    if (random() % 50 == 0)
+        return std::string(2000 + random() % 20000, static_cast<char>('0' + random() % 10));
     std::string text;
-    for (std::uint64_t n = random() % 20; n > 0; --n) text += pieces[random() % pieces.size()];
+    for (std::uint64_t n = random() % 20; n > 0; --n)
+        text += pieces[random() % pieces.size()];
     return text;
 }
 
 void expectWellFormed(PersistenceController& store) {
-    static const std::set<std::string> operations{"none", "add", "subtract", "multiply", "divide", "divideByTimecode",
-                                                  "result"};
+    static const std::set<std::string> operations{
+        "none", "add", "subtract", "multiply", "divide", "divideByTimecode", "result"};
     int open = 0;
     std::size_t lineCount = 0;
     for (const auto& calculation : Calculation::allCalculations(store)) {
@@ -120,9 +124,15 @@ TEST_F(RandomUseTest, RandomUseNeverBreaksTheCalculator) {
             const int index = static_cast<int>(random() % 20) - 1;
             what = "slot " + std::to_string(slot) + " slider " + std::to_string(index);
             switch (random() % 3) {
-            case 0: panel.formatSliderChanged(index); break;
-            case 1: panel.framerateSliderChanged(index); break;
-            default: panel.footageUnitSliderChanged(index); break;
+            case 0:
+                panel.formatSliderChanged(index);
+                break;
+            case 1:
+                panel.framerateSliderChanged(index);
+                break;
+            default:
+                panel.footageUnitSliderChanged(index);
+                break;
             }
         }
         const bool filled = !display.topLeft().value().empty() && !display.topRight().value().empty() &&

@@ -31,12 +31,14 @@ using Lines = std::vector<std::string>;
 std::vector<std::string> slotTexts(CalculatorModel& model, SettingsManager& settings) {
     const DisplayViewModel display(model, settings, AppState::shared());
     std::vector<std::string> texts;
-    for (const DisplayValueModel* slot : {&display.topLeft(), &display.topRight(), &display.bottomLeft(), &display.primary()})
+    for (const DisplayValueModel* slot :
+         {&display.topLeft(), &display.topRight(), &display.bottomLeft(), &display.primary()})
         texts.push_back(slot->value() + " " + slot->unit());
     return texts;
 }
 
-const FormatDescriptor kFeetFrames35{FormatType::Film, FilmGauge::mm35, FootageUnit::FeetFrames, FrameRate::fps24};
+const FormatDescriptor kFeetFrames35{FormatType::Film, FilmGauge::mm35, FootageUnit::FeetFrames,
+                                     FrameRate::fps24};
 
 TEST(EntryTextTest, TimecodeDigitsArePaddedAndCut) {
     EXPECT_EQ(CalculatorModel::timecodeEntryText("1234", false), "00:00:12:34");
@@ -283,7 +285,7 @@ TEST_F(CalculatorTest, PasteEntersTheNumericCharacters) {
     EXPECT_EQ(buffer(), "12345678901234");
     model().paste("0");
     EXPECT_EQ(model().inputBuffer(), InputBuffer());
-    model().paste("5\u0301 7");  // an accented 5 is no digit
+    model().paste("5\u0301 7"); // an accented 5 is no digit
     EXPECT_EQ(buffer(), "7");
 
     // A pasted number is an operand like a typed one: after an operator ...
@@ -403,8 +405,8 @@ TEST_F(CalculatorTest, AllClearRecoversFromAnyRestoredState) {
     UserDefaultsManager::set(InputState(97 | 128), CalculatorModel::inputStateKey);
     UserDefaultsManager::set(InputBuffer::withBuffer("-.", true, 9, 4), CalculatorModel::inputBufferKey);
     const CalculatorBrain brain(Operand::withDecimalValue(framecore::Decimal::fromString("1e100")),
-                                framecore::BinaryOperation::withFirstOperand(Operand::withIntValue(3),
-                                                                             CalculatorOperation::divideByTimecode),
+                                framecore::BinaryOperation::withFirstOperand(
+                                    Operand::withIntValue(3), CalculatorOperation::divideByTimecode),
                                 false, CalculatorError::divideByZero);
     UserDefaultsManager::set(brain, CalculatorModel::calculatorBrainKey);
     UserDefaultsManager::set(std::string("result"), CalculatorModel::currentOperationKey);

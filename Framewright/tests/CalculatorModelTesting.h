@@ -23,18 +23,30 @@ namespace framewright::testsupport {
 // clear; '<' delete. Spaces are skipped.
 inline KeypadKey keyFor(char c) {
     switch (c) {
-    case '#': return KeypadKey::doubleZero;
-    case '.': return KeypadKey::point;
-    case '+': return KeypadKey::add;
-    case '-': return KeypadKey::subtract;
-    case '*': return KeypadKey::multiply;
-    case '/': return KeypadKey::divide;
-    case 'T': return KeypadKey::divideByTimecode;
-    case '=': return KeypadKey::equals;
-    case 'C': return KeypadKey::clear;
-    case 'A': return KeypadKey::allClear;
-    case '<': return KeypadKey::del;
-    default: break;
+    case '#':
+        return KeypadKey::doubleZero;
+    case '.':
+        return KeypadKey::point;
+    case '+':
+        return KeypadKey::add;
+    case '-':
+        return KeypadKey::subtract;
+    case '*':
+        return KeypadKey::multiply;
+    case '/':
+        return KeypadKey::divide;
+    case 'T':
+        return KeypadKey::divideByTimecode;
+    case '=':
+        return KeypadKey::equals;
+    case 'C':
+        return KeypadKey::clear;
+    case 'A':
+        return KeypadKey::allClear;
+    case '<':
+        return KeypadKey::del;
+    default:
+        break;
     }
     if (c >= '0' && c <= '9') return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (c - '0')));
     ADD_FAILURE() << "no key for '" << c << "'";
@@ -55,10 +67,12 @@ inline std::vector<std::string> historyLines(PersistenceController& store, bool 
     for (auto it = calculations.rbegin(); it != calculations.rend(); ++it) {
         if (!lines.empty()) lines.push_back("--");
         for (const auto& line : (*it)->sortedOperations()) {
-            std::string text = std::string(line->operationSymbol()) + "|" + line->primaryValue().value_or("(absent)") +
-                               "|" + line->primaryFormat().value_or("(absent)");
+            std::string text = std::string(line->operationSymbol()) + "|" +
+                               line->primaryValue().value_or("(absent)") + "|" +
+                               line->primaryFormat().value_or("(absent)");
             if (withSecondaries && line->secondaryTopLeftValue()) {
-                text += "|" + *line->secondaryTopLeftValue() + " " + line->secondaryTopLeftFormat().value_or("?");
+                text +=
+                    "|" + *line->secondaryTopLeftValue() + " " + line->secondaryTopLeftFormat().value_or("?");
                 text += "|" + line->secondaryTopRightValue().value_or("?") + " " +
                         line->secondaryTopRightFormat().value_or("?");
                 text += "|" + line->secondaryBottomLeftValue().value_or("?") + " " +
@@ -112,7 +126,9 @@ protected:
     SettingsManager& settings() { return *settings_; }
     PersistenceController& store() { return *store_; }
     void press(std::string_view keys) { testsupport::press(*model_, keys); }
-    std::vector<std::string> lines(bool withSecondaries = false) { return historyLines(*store_, withSecondaries); }
+    std::vector<std::string> lines(bool withSecondaries = false) {
+        return historyLines(*store_, withSecondaries);
+    }
     const std::string& shown() const { return model_->formattedInputString(); }
     const std::string& buffer() const { return model_->inputBuffer().buffer(); }
     std::int64_t state() const { return model_->inputState().rawValue(); }

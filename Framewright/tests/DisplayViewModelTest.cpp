@@ -29,12 +29,13 @@ protected:
     DisplayViewModel& display() { return *display_; }
     // The slot value of a secondary slot for a frame count in the primary format.
     DisplayValueModel secondary(Id id, std::int64_t frames) {
-        return DisplayValueModel(id, framecore::FormatConverter::unitValueFrom(frames, settings().primaryDescriptor()),
-                                 settings());
+        return DisplayValueModel(
+            id, framecore::FormatConverter::unitValueFrom(frames, settings().primaryDescriptor()),
+            settings());
     }
     std::vector<bool> selection() {
-        return {display().topLeft().isSelected(), display().topRight().isSelected(), display().bottomLeft().isSelected(),
-                display().primary().isSelected()};
+        return {display().topLeft().isSelected(), display().topRight().isSelected(),
+                display().bottomLeft().isSelected(), display().primary().isSelected()};
     }
 
 private:

@@ -25,9 +25,9 @@ protected:
     // clear, numeric disabled, point, TC÷ disabled, dividing by timecode, operators disabled
     std::string flags() {
         std::string text;
-        for (bool flag : {keypad().showClearKey(), keypad().numericKeysDisabled(), keypad().showDecimalPointKey(),
-                          keypad().divideByTimecodeDisabled(), keypad().isDividingByTimecode(),
-                          keypad().operatorKeysDisabled()})
+        for (bool flag : {keypad().showClearKey(), keypad().numericKeysDisabled(),
+                          keypad().showDecimalPointKey(), keypad().divideByTimecodeDisabled(),
+                          keypad().isDividingByTimecode(), keypad().operatorKeysDisabled()})
             text += flag ? '1' : '0';
         return text;
     }

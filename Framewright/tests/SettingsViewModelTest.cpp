@@ -37,30 +37,36 @@ private:
 
 std::vector<std::string> labels(const std::vector<SliderItem>& items) {
     std::vector<std::string> out;
-    for (const auto& item : items) out.push_back(item.label());
+    for (const auto& item : items)
+        out.push_back(item.label());
     return out;
 }
 
 TEST_F(SettingsViewModelTest, ListsOfferEveryChoiceInOrder) {
     EXPECT_EQ(SettingsViewModel::unitLabels(), (std::vector<std::string>{"A", "B", "C", "D"}));
-    EXPECT_EQ(labels(panel().formatSliderItems()), (std::vector<std::string>{"35mm", "35mm 2p", "35mm 3p", "16mm",
-                                                                             "Super 8mm", "8mm", "65mm", "IMAX",
-                                                                             "Video", "Frames"}));
+    EXPECT_EQ(labels(panel().formatSliderItems()),
+              (std::vector<std::string>{"35mm", "35mm 2p", "35mm 3p", "16mm", "Super 8mm", "8mm", "65mm",
+                                        "IMAX", "Video", "Frames"}));
     EXPECT_EQ(panel().formatSliderItems()[7].type(), SliderType::FilmGauge);
     EXPECT_EQ(panel().formatSliderItems()[8], SliderItem(SliderType::Video, "Video"));
     EXPECT_EQ(panel().formatSliderItems()[9], SliderItem(SliderType::Frames, "Frames"));
     EXPECT_EQ(labels(panel().footageUnitSliderItems()),
-              (std::vector<std::string>{"Feet", "ft:frm", "Metres", "1000ft rolls", "400ft rolls", "100 ft rolls"}));
+              (std::vector<std::string>{"Feet", "ft:frm", "Metres", "1000ft rolls", "400ft rolls",
+                                        "100 ft rolls"}));
     EXPECT_EQ(labels(panel().videoFramerateSliderItems()),
-              (std::vector<std::string>{"23.98PD", "24", "25", "29.97DF", "29.97ND", "30", "50", "59.94DF", "59.94ND", "60"}));
+              (std::vector<std::string>{"23.98PD", "24", "25", "29.97DF", "29.97ND", "30", "50", "59.94DF",
+                                        "59.94ND", "60"}));
     EXPECT_EQ(panel().filmFramerateSliderItems().size(), 17u);
     EXPECT_EQ(panel().filmFramerateSliderItems()[7], SliderItem(SliderType::Framerate, "24"));
 
     // Items are told apart by type and label together.
-    EXPECT_EQ(SettingsViewModel::position(panel().videoFramerateSliderItems(), {SliderType::Framerate, "25"}), 2);
-    EXPECT_EQ(SettingsViewModel::position(panel().videoFramerateSliderItems(), {SliderType::FootageUnit, "25"}),
-              std::nullopt);
-    std::unordered_set<SliderItem> set(panel().filmFramerateSliderItems().begin(), panel().filmFramerateSliderItems().end());
+    EXPECT_EQ(SettingsViewModel::position(panel().videoFramerateSliderItems(), {SliderType::Framerate, "25"}),
+              2);
+    EXPECT_EQ(
+        SettingsViewModel::position(panel().videoFramerateSliderItems(), {SliderType::FootageUnit, "25"}),
+        std::nullopt);
+    std::unordered_set<SliderItem> set(panel().filmFramerateSliderItems().begin(),
+                                       panel().filmFramerateSliderItems().end());
     set.insert(panel().videoFramerateSliderItems().begin(), panel().videoFramerateSliderItems().end());
     EXPECT_EQ(set.size(), 17u + 4u); // the 29.97 and 59.94 rates are for video only
 }
@@ -93,17 +99,20 @@ TEST_F(SettingsViewModelTest, SecondarySlotChoicesLeaveTheCalculatorAlone) {
     EXPECT_EQ(pages(), (std::vector<int>{4, 3, 0, 5}));
     panel().footageUnitSliderChanged(1);
     panel().framerateSliderChanged(7);
-    EXPECT_EQ(settings().topLeftDescriptor(),
-              (FormatDescriptor{FormatType::Film, FilmGauge::mmSuper8, FootageUnit::FeetFrames, FrameRate::fps24}));
+    EXPECT_EQ(settings().topLeftDescriptor(), (FormatDescriptor{FormatType::Film, FilmGauge::mmSuper8,
+                                                                FootageUnit::FeetFrames, FrameRate::fps24}));
     // The moved sliders keep their own positions until the next update.
     EXPECT_EQ(pages(), (std::vector<int>{4, 3, 0, 5}));
     panel().updatePages();
     EXPECT_EQ(pages(), (std::vector<int>{4, 3, 1, 7}));
 
     // Positions outside the lists are ignored.
-    for (int index : {-1, 10, 99}) panel().formatSliderChanged(index);
-    for (int index : {-1, 17}) panel().framerateSliderChanged(index);
-    for (int index : {-1, 6}) panel().footageUnitSliderChanged(index);
+    for (int index : {-1, 10, 99})
+        panel().formatSliderChanged(index);
+    for (int index : {-1, 17})
+        panel().framerateSliderChanged(index);
+    for (int index : {-1, 6})
+        panel().footageUnitSliderChanged(index);
     EXPECT_EQ(settings().topLeftDescriptor().filmGauge, FilmGauge::mmSuper8);
 
     settings().setSelectedUnitIndex(2);
