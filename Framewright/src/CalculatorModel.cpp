@@ -222,6 +222,9 @@ CalculatorModel::CalculatorModel(SettingsManager& settings, PersistenceControlle
     if (auto v = loadKey(previousKeyKey)) previousKey_ = *v;
     if (auto v = UserDefaultsManager::get<bool>(resetInputBufferNextKeyPressKey))
         resetInputBufferNextKeyPress_ = *v;
+    // A result still on display comes back exact: the saved value wrote this very buffer text.
+    if (primaryFrameValue_ && primaryFrameValue_->rawDescription() == inputBuffer_.buffer())
+        exactResult_ = ExactResult{inputBuffer_.buffer(), settings_.primaryDescriptor(), primaryFrameValue_};
     refreshDisplay(true);
 }
 
@@ -250,6 +253,7 @@ void CalculatorModel::setFormattedInputString(std::string text) {
 }
 
 void CalculatorModel::setInputBuffer(InputBuffer buffer) {
+    if (exactResult_ && exactResult_->text != buffer.buffer()) exactResult_.reset();
     inputBuffer_ = std::move(buffer);
     emit inputBufferChanged();
     UserDefaultsManager::set(inputBuffer_, inputBufferKey);
@@ -424,7 +428,7 @@ Operand CalculatorModel::currentOperand() const {
     const std::string& text = inputBuffer_.buffer();
     if (inputState_.contains(InputState::timecode) || inputState_.contains(InputState::feetFrames) ||
         inputState_.contains(InputState::decimal)) {
-        const FrameCountableRef value = FormatConverter::unitValueFrom(text, settings_.primaryDescriptor());
+        const FrameCountableRef value = typedValue(settings_.primaryDescriptor());
         // The signed count: a negative timecode keeps its sign like film and frames do.
         return Operand::withIntValue(FormatConverter::signedFrameCount(value));
     }
@@ -442,7 +446,7 @@ void CalculatorModel::refreshDisplay(bool showingResult) {
 
     if ((state.contains(InputState::timecode) || state.contains(InputState::feetFrames)) &&
         !state.contains(InputState::divideByTimecode)) {
-        setPrimaryFrameValue(FormatConverter::unitValueFrom(text, primary));
+        setPrimaryFrameValue(typedValue(primary));
         if (showingResult) {
             setFormattedInputString(primaryFrameValue_->description());
         } else if (primary.formatType == FormatType::Film) {
@@ -452,12 +456,12 @@ void CalculatorModel::refreshDisplay(bool showingResult) {
                 timecodeEntryText(text, primary.frameRate && primary.frameRate->dropFrame()));
         }
     } else if (state.contains(InputState::decimal)) {
-        setPrimaryFrameValue(FormatConverter::unitValueFrom(text, primary));
+        setPrimaryFrameValue(typedValue(primary));
         setFormattedInputString(showingResult ? primaryFrameValue_->description() : text);
     } else if (state.contains(InputState::decimalModifier) || state.contains(InputState::divideByTimecode)) {
         setFormattedInputString(text);
     } else if (state.contains(InputState::integer)) {
-        setPrimaryFrameValue(FormatConverter::unitValueFrom(text, primary));
+        setPrimaryFrameValue(typedValue(primary));
         setFormattedInputString(showingResult ? primaryFrameValue_->description()
                                               : std::to_string(parseInteger(text).value_or(0)));
     } else {
@@ -548,6 +552,7 @@ void CalculatorModel::operatorKeyPressed(KeypadKey key) {
                 InputBuffer buffer = inputBuffer_;
                 buffer.append(value->rawDescription());
                 setInputBuffer(std::move(buffer));
+                exactResult_ = ExactResult{inputBuffer_.buffer(), primary, value};
                 // While the next factor is typed the display keeps its primary value: it must be
                 // this result, not the last operand, for the secondary slots to show the total.
                 setPrimaryFrameValue(value);
@@ -563,6 +568,12 @@ void CalculatorModel::operatorKeyPressed(KeypadKey key) {
     }
 
     setResetInputBufferNextKeyPress(true);
+}
+
+FrameCountableRef CalculatorModel::typedValue(const FormatDescriptor& primary) const {
+    if (exactResult_ && exactResult_->text == inputBuffer_.buffer() && exactResult_->descriptor == primary)
+        return exactResult_->value;
+    return FormatConverter::unitValueFrom(inputBuffer_.buffer(), primary);
 }
 
 // --- History -----------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include "Framecore/CalculatorBrain.h"
 #include "Framecore/CalculatorOperation.h"
+#include "Framecore/FormatDescriptor.h"
 #include "Framecore/FrameCountable.h"
 #include "Framecore/Operand.h"
 #include "Framecore/OperandType.h"
@@ -14,6 +15,7 @@
 #include "InputState.h"
 #include "KeypadKey.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -190,6 +192,9 @@ private:
                       const std::string& valueText, const std::string& formatLabel,
                       const framecore::FrameCountableRef& value = nullptr);
     void resetInputBuffer();
+    // The primary value the buffer stands for: the exact result when the buffer still holds the
+    // text a result was written back as, otherwise the buffer read in the primary format.
+    framecore::FrameCountableRef typedValue(const framecore::FormatDescriptor& primary) const;
     PersistenceController& history() const;
 
     SettingsManager& settings_;
@@ -206,6 +211,16 @@ private:
     framecore::CalculatorOperation previousOperation_ = framecore::CalculatorOperation::none;
     KeypadKey previousKey_ = KeypadKey::allClear;
     bool resetInputBufferNextKeyPress_ = false;
+
+    // A footage result goes back into the buffer as its rounded text (1.062 ft for 17 frames of
+    // 35mm); reading that text again would give 16. The exact value is kept beside the text until
+    // the buffer changes.
+    struct ExactResult {
+        std::string text;
+        framecore::FormatDescriptor descriptor;
+        framecore::FrameCountableRef value;
+    };
+    std::optional<ExactResult> exactResult_;
 };
 
 } // namespace framewright
