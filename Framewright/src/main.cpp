@@ -10,7 +10,9 @@
 
 #include <cstdio>
 
+#include "AppLifecycle.h"
 #include "AppState.h"
+#include "PersistenceController.h"
 
 Q_IMPORT_QML_PLUGIN(FramewrightPlugin)
 
@@ -76,6 +78,10 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setOrganizationName(QStringLiteral("Framewright"));
     QGuiApplication::setApplicationName(QStringLiteral("Framewright"));
     QGuiApplication::setDesktopFileName(QStringLiteral("framewright"));
+
+    // The history opens now, after the application object, so it can follow other copies' saves.
+    framewright::AppLifecycle lifecycle(framewright::PersistenceController::shared());
+    lifecycle.attach(app);
 
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/"));
