@@ -25,6 +25,8 @@ QtObject {
     readonly property color disabledLabelColor: "#8e8e93"
     readonly property color calculationDividerColor: "#222222"
     readonly property color windowFrameColor: "#111111"
+    // Outline of the control that has keyboard focus (Tab).
+    readonly property color focusRingColor: "#64a8ff"
 
     // ---- Faces, embedded with the program ----
     // Dosis is the face of labels; its digits are proportional, so values use Roboto Condensed,
