@@ -393,6 +393,71 @@ std::optional<StoreError> ManagedObjectContext::fetch(const FetchRequest& reques
     return std::nullopt;
 }
 
+std::optional<StoreError> ManagedObjectContext::fetchObjectIDs(const FetchRequest& request, std::vector<ObjectID>& results) {
+    results.clear();
+    if (!store_) return noStoreError();
+    const EntityDescription* entity = model_->entity(request.entityName);
+    if (!entity) return badRequest("No entity " + request.entityName + " in " + model_->name());
+    const Predicate* predicate = request.predicate ? &*request.predicate : nullptr;
+
+    std::vector<std::shared_ptr<ManagedObject>> candidates; // unsaved objects of the entity
+    std::unordered_set<std::int64_t> changedKeys;            // stored rows the candidates stand for
+    for (const auto& object : pending_) {
+        if (object->entity_ != entity) continue;
+        candidates.push_back(object);
+        if (!object->inserted_) changedKeys.insert(object->id_.primaryKey());
+    }
+    const std::size_t limit = request.fetchLimit == 0 ? 0 : request.fetchLimit + changedKeys.size();
+    std::vector<StoreRow> rows;
+    if (auto error = store_->fetchSortKeys(*entity, predicate, request.sortDescriptors, limit, rows)) return error;
+
+    struct Entry {
+        ObjectID id;
+        std::vector<AttributeValue> sortValues;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(rows.size());
+    for (StoreRow& row : rows)
+        if (!changedKeys.count(row.primaryKey))
+            entries.push_back({ObjectID::permanent(*entity, row.primaryKey), std::move(row.values)});
+    const auto stored = static_cast<std::ptrdiff_t>(entries.size());
+
+    if (!candidates.empty()) {
+        std::vector<std::pair<std::size_t, const Comparison*>> comparisons;
+        if (predicate)
+            for (const auto& comparison : predicate->allOf)
+                comparisons.emplace_back(entity->attributeIndex(comparison.key), &comparison);
+        std::vector<std::size_t> sortAttributes;
+        for (const auto& sort : request.sortDescriptors) sortAttributes.push_back(entity->attributeIndex(sort.key));
+        std::sort(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) { return createdBefore(*a, *b); });
+        for (const auto& object : candidates) {
+            if (object->deleted_) continue;
+            if (!std::all_of(comparisons.begin(), comparisons.end(),
+                             [&](const auto& c) { return c.second->evaluate(object->values_[c.first]); }))
+                continue;
+            Entry entry{object->id_, {}};
+            for (std::size_t attribute : sortAttributes) entry.sortValues.push_back(object->values_[attribute]);
+            entries.push_back(std::move(entry));
+        }
+        auto before = [&](const Entry& a, const Entry& b) {
+            for (std::size_t i = 0; i < request.sortDescriptors.size(); ++i) {
+                const AttributeValue& x = a.sortValues[i];
+                const AttributeValue& y = b.sortValues[i];
+                if (x == y) continue;
+                return request.sortDescriptors[i].ascending ? x < y : y < x;
+            }
+            return false;
+        };
+        // The store's part is in order already: sort the few unsaved ones and merge.
+        std::stable_sort(entries.begin() + stored, entries.end(), before);
+        std::inplace_merge(entries.begin(), entries.begin() + stored, entries.end(), before);
+    }
+    if (request.fetchLimit != 0 && entries.size() > request.fetchLimit) entries.resize(request.fetchLimit);
+    results.reserve(entries.size());
+    for (const auto& entry : entries) results.push_back(entry.id);
+    return std::nullopt;
+}
+
 std::optional<StoreError> ManagedObjectContext::execute(const BatchDeleteRequest& request, BatchDeleteResult& result) {
     result = BatchDeleteResult{request.resultType, 0, {}};
     if (!store_) return noStoreError();

@@ -331,13 +331,13 @@ std::optional<StoreError> PersistentStore::bindPredicate(sqlite3_stmt* stmt, con
     return std::nullopt;
 }
 
-std::optional<StoreError> PersistentStore::fetch(const EntityDescription& entity, const Predicate* predicate,
-                                                 const std::vector<SortDescriptor>& sortDescriptors, std::size_t limit,
-                                                 std::vector<StoreRow>& rows) {
-    rows.clear();
+std::optional<StoreError> PersistentStore::fetchOrdered(const EntityDescription& entity, const std::string& columns,
+                                                        const Predicate* predicate,
+                                                        const std::vector<SortDescriptor>& sortDescriptors,
+                                                        std::size_t limit,
+                                                        const std::function<void(sqlite3_stmt*)>& onRow) {
     std::optional<StoreError> error;
-    std::string sql = "SELECT " + selectColumns_[entity.index] + " FROM " + sqlName(entity.name) +
-                      whereClause(entity, predicate, error);
+    std::string sql = "SELECT " + columns + " FROM " + sqlName(entity.name) + whereClause(entity, predicate, error);
     if (error) return error;
     sql += " ORDER BY ";
     for (const auto& sort : sortDescriptors) {
@@ -352,12 +352,43 @@ std::optional<StoreError> PersistentStore::fetch(const EntityDescription& entity
     Reset reset(stmt);
     if (auto failure = bindPredicate(stmt, predicate, 1)) return failure;
     int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) rows.push_back(readRow(stmt, entity));
-    if (rc != SQLITE_DONE) {
-        rows.clear();
-        return errorFromDatabase(rc);
-    }
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) onRow(stmt);
+    if (rc != SQLITE_DONE) return errorFromDatabase(rc);
     return std::nullopt;
+}
+
+std::optional<StoreError> PersistentStore::fetch(const EntityDescription& entity, const Predicate* predicate,
+                                                 const std::vector<SortDescriptor>& sortDescriptors, std::size_t limit,
+                                                 std::vector<StoreRow>& rows) {
+    rows.clear();
+    auto error = fetchOrdered(entity, selectColumns_[entity.index], predicate, sortDescriptors, limit,
+                              [&](sqlite3_stmt* stmt) { rows.push_back(readRow(stmt, entity)); });
+    if (error) rows.clear();
+    return error;
+}
+
+std::optional<StoreError> PersistentStore::fetchSortKeys(const EntityDescription& entity, const Predicate* predicate,
+                                                         const std::vector<SortDescriptor>& sortDescriptors,
+                                                         std::size_t limit, std::vector<StoreRow>& rows) {
+    rows.clear();
+    std::string columns = "\"_pk\"";
+    std::vector<AttributeType> types;
+    for (const auto& sort : sortDescriptors) {
+        const std::size_t attribute = entity.attributeIndex(sort.key);
+        if (attribute == EntityDescription::npos) break; // fetchOrdered reports it
+        columns += ", " + sqlName(sort.key);
+        types.push_back(entity.attributes[attribute].type);
+    }
+    auto error = fetchOrdered(entity, columns, predicate, sortDescriptors, limit, [&](sqlite3_stmt* stmt) {
+        StoreRow row;
+        row.primaryKey = sqlite3_column_int64(stmt, 0);
+        row.values.reserve(types.size());
+        for (std::size_t i = 0; i < types.size(); ++i)
+            row.values.push_back(readValue(stmt, static_cast<int>(i + 1), types[i]));
+        rows.push_back(std::move(row));
+    });
+    if (error) rows.clear();
+    return error;
 }
 
 std::optional<StoreError> PersistentStore::forRowsWithKeyIn(const std::string& select, const std::string& column,

@@ -55,6 +55,11 @@ public:
     std::optional<StoreError> fetch(const EntityDescription& entity, const Predicate* predicate,
                                     const std::vector<SortDescriptor>& sortDescriptors, std::size_t limit,
                                     std::vector<StoreRow>& rows);
+    // The same rows' keys and their sort attributes only: values[i] is sortDescriptors[i]'s
+    // attribute; foreignKeys is empty. Reads no other column (an index can answer it alone).
+    std::optional<StoreError> fetchSortKeys(const EntityDescription& entity, const Predicate* predicate,
+                                            const std::vector<SortDescriptor>& sortDescriptors, std::size_t limit,
+                                            std::vector<StoreRow>& rows);
     std::optional<StoreError> fetchByPrimaryKeys(const EntityDescription& entity, const std::vector<std::int64_t>& keys,
                                                  std::vector<StoreRow>& rows);
     // Rows whose to-one `relationship` column holds one of `keys`, in key order.
@@ -103,6 +108,10 @@ private:
     StoreError errorFromDatabase(int resultCode) const;
     sqlite3_stmt* statement(const std::string& sql, std::optional<StoreError>& error);
     std::optional<StoreError> exec(const char* sql);
+    // SELECT `columns` of the rows matching the predicate, ordered (row key last), at most `limit`.
+    std::optional<StoreError> fetchOrdered(const EntityDescription& entity, const std::string& columns,
+                                           const Predicate* predicate, const std::vector<SortDescriptor>& sortDescriptors,
+                                           std::size_t limit, const std::function<void(sqlite3_stmt*)>& onRow);
     // Runs `select` + " WHERE <column> IN (<keys>)" in batches, calling onRow for each row.
     std::optional<StoreError> forRowsWithKeyIn(const std::string& select, const std::string& column,
                                                const std::vector<std::int64_t>& keys,

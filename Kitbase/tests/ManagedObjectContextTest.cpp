@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
+#include <set>
 
 namespace {
 
@@ -190,6 +192,81 @@ TEST_F(ManagedObjectContextTest, FetchesSeeUnsavedChanges) {
     unknown.entityName = "Folder";
     unknown.predicate = Predicate::where("colour", Comparison::equal, std::string("red"));
     EXPECT_EQ(context.fetch(unknown, results)->code, StoreError::badRequest);
+}
+
+// Identity fetches must list exactly what full fetches give, through every mix of saved and
+// unsaved changes, without loading objects.
+TEST_F(ManagedObjectContextTest, IdentityFetchesMatchFullFetchesWithoutLoadingObjects) {
+    auto container = openContainer(file());
+    auto& context = container->viewContext();
+    std::mt19937 random(7);
+    std::set<std::int64_t> usedRanks; // distinct, so both fetches agree on ties trivially
+    auto freshRank = [&] {
+        std::int64_t r;
+        do r = static_cast<std::int64_t>(random() % 100000); while (!usedRanks.insert(r).second);
+        return r;
+    };
+    std::vector<std::shared_ptr<ManagedObject>> held;
+    auto compare = [&](int step) {
+        for (const bool onlyOpen : {false, true})
+            for (const std::size_t limit : {std::size_t{0}, std::size_t{3}}) {
+                FetchRequest request;
+                request.entityName = "Folder";
+                if (onlyOpen) request.predicate = Predicate::where("archived", Comparison::equal, false);
+                request.sortDescriptors = {{"rank", step % 2 == 0}};
+                request.fetchLimit = limit;
+                std::vector<ObjectID> ids;
+                ASSERT_FALSE(context.fetchObjectIDs(request, ids));
+                std::vector<std::shared_ptr<ManagedObject>> objects;
+                ASSERT_FALSE(context.fetch(request, objects));
+                std::vector<ObjectID> expected;
+                for (const auto& object : objects) expected.push_back(object->objectID());
+                ASSERT_EQ(ids, expected) << "step " << step << " open " << onlyOpen << " limit " << limit;
+            }
+    };
+    for (int step = 0; step < 400; ++step) {
+        switch (random() % 6) {
+        case 0:
+        case 1: held.push_back(addFolder(context, std::to_string(step), freshRank())); break;
+        case 2:
+            if (!held.empty()) held[random() % held.size()]->setValue(rank, freshRank());
+            break;
+        case 3:
+            if (!held.empty()) {
+                auto& folder = held[random() % held.size()];
+                folder->setValue(archived, !std::get<bool>(folder->value(archived)));
+            }
+            break;
+        case 4:
+            if (!held.empty()) {
+                const auto at = held.begin() + static_cast<std::ptrdiff_t>(random() % held.size());
+                context.deleteObject(*at);
+                held.erase(at);
+            }
+            break;
+        case 5:
+            ASSERT_FALSE(context.save());
+            if (held.size() > 20) held.erase(held.begin(), held.begin() + 10); // let some go
+            break;
+        }
+        if (step % 7 == 0) compare(step);
+    }
+    ASSERT_FALSE(context.save());
+    held.clear();
+
+    auto reopened = openContainer(file());
+    FetchRequest all;
+    all.entityName = "Folder";
+    all.sortDescriptors = {{"rank", true}};
+    std::vector<ObjectID> ids;
+    ASSERT_FALSE(reopened->viewContext().fetchObjectIDs(all, ids));
+    EXPECT_GT(ids.size(), 50u);
+    EXPECT_TRUE(reopened->viewContext().registeredObjects().empty());
+    EXPECT_NE(reopened->viewContext().existingObject(ids.back()), nullptr);
+
+    all.sortDescriptors = {{"colour", true}};
+    EXPECT_EQ(reopened->viewContext().fetchObjectIDs(all, ids)->code, StoreError::badRequest);
+    EXPECT_TRUE(ids.empty());
 }
 
 TEST_F(ManagedObjectContextTest, DeletionsLeaveSetsWhenProcessedAndFollowTheRules) {

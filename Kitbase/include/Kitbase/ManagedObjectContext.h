@@ -85,6 +85,13 @@ public:
 
     // Results in `results` (replaced). On failure `results` is left empty.
     std::optional<StoreError> fetch(const FetchRequest& request, std::vector<std::shared_ptr<ManagedObject>>& results);
+    // The identities of the objects fetch() would give, in the same order, without loading any
+    // object: the store reads only keys and sort attributes, so a long list costs a few bytes a
+    // row. Unsaved changes count as in fetch(). Prefetching is ignored. Objects not yet saved
+    // have temporary identities, which stop naming them once they are saved: hold such an
+    // object (existingObject) if it must be found again after a save. Equal sort values: stored
+    // objects first, in store order, then changed ones.
+    std::optional<StoreError> fetchObjectIDs(const FetchRequest& request, std::vector<ObjectID>& results);
 
     // Runs the batch delete in the store. The context's loaded objects are not touched.
     std::optional<StoreError> execute(const BatchDeleteRequest& request, BatchDeleteResult& result);
