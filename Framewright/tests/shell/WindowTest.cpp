@@ -1,6 +1,7 @@
 // Checks of the window built from the QML module: faces, colours, icons, layout and the
 // commands that need no calculator model. Runs offscreen with the software scene graph.
 #include "AppState.h"
+#include "ProgramHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -37,15 +38,6 @@ extern "C" const char* __lsan_default_options() {
 using framewright::AppState;
 
 namespace {
-
-QStringList& capturedMessages() {
-    static QStringList messages;
-    return messages;
-}
-
-void captureMessage(QtMsgType, const QMessageLogContext&, const QString& message) {
-    capturedMessages().append(message);
-}
 
 std::unique_ptr<QQmlEngine> makeEngine() {
     auto engine = std::make_unique<QQmlEngine>();
@@ -232,51 +224,27 @@ TEST(IconTest, EverySymbolTheViewsNameIsEmbeddedAndDraws) {
 
 // ---- The window ----
 
-class WindowTest : public ::testing::Test {
+class WindowTest : public framewright::testsupport::ProgramHarness {
 protected:
-    void SetUp() override {
-        AppState::shared().setIsDefaultState(true);
-        capturedMessages().clear();
-        previousHandler_ = qInstallMessageHandler(captureMessage);
-        engine_ = std::make_unique<QQmlApplicationEngine>();
-        engine_->addImportPath(QStringLiteral("qrc:/"));
-        engine_->load(QUrl(QStringLiteral("qrc:/Framewright/Main.qml")));
-        ASSERT_EQ(engine_->rootObjects().size(), 1);
-        window_ = qobject_cast<QQuickWindow*>(engine_->rootObjects().first());
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
-    }
-    void TearDown() override {
-        engine_.reset();
-        qInstallMessageHandler(previousHandler_);
-        AppState::shared().setIsDefaultState(true);
-    }
-
-    QQuickItem* item(const char* name) const { return findItem(window_->contentItem(), QLatin1String(name)); }
     // The view shown by a sliding panel, or null while it is not created.
     QQuickItem* panelView(const char* panel) const {
-        QQuickItem* p = item(panel);
+        QQuickItem* p = item(QLatin1String(panel));
         return p == nullptr ? nullptr : p->property("item").value<QQuickItem*>();
     }
-    QRectF sceneRect(QQuickItem* i) const { return i->mapRectToScene(QRectF(0, 0, i->width(), i->height())); }
-    void settle() { QTest::qWait(400); }
     void click(QQuickItem* target) {
         ASSERT_NE(target, nullptr);
-        QTest::mouseClick(window_, Qt::LeftButton, {}, sceneRect(target).center().toPoint());
+        QTest::mouseClick(window(), Qt::LeftButton, {}, sceneRect(target).center().toPoint());
     }
-
-    QtMessageHandler previousHandler_ = nullptr;
-    std::unique_ptr<QQmlApplicationEngine> engine_;
-    QQuickWindow* window_ = nullptr;
+    using ProgramHarness::click;
 };
 
 TEST_F(WindowTest, StartsFixedSizedWithoutWarnings) {
-    EXPECT_TRUE(capturedMessages().isEmpty()) << capturedMessages().join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(window_->size(), QSize(320, 542));
-    EXPECT_EQ(window_->minimumSize(), QSize(320, 542));
-    EXPECT_EQ(window_->maximumSize(), QSize(320, 542));
-    EXPECT_FALSE(window_->flags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(window_->rendererInterface()->graphicsApi(), QSGRendererInterface::Software);
+    EXPECT_TRUE(messages().isEmpty()) << messageLog().toStdString();
+    EXPECT_EQ(window()->size(), QSize(320, 542));
+    EXPECT_EQ(window()->minimumSize(), QSize(320, 542));
+    EXPECT_EQ(window()->maximumSize(), QSize(320, 542));
+    EXPECT_FALSE(window()->flags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(window()->rendererInterface()->graphicsApi(), QSGRendererInterface::Software);
 }
 
 TEST_F(WindowTest, KeypadTakesHalfTheHeightBelowDisplayAndHistory) {
@@ -327,17 +295,17 @@ TEST_F(WindowTest, SettingsSlideInForTheKeypadAndTheHistoryTakesTheFreedHeight) 
     settle();
     ASSERT_NE(panelView("KeypadPanel"), nullptr);
     EXPECT_DOUBLE_EQ(sceneRect(panelView("KeypadPanel")).top(), keypadTop);
-    EXPECT_TRUE(capturedMessages().isEmpty()) << capturedMessages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(messages().isEmpty()) << messageLog().toStdString();
 }
 
 TEST_F(WindowTest, ViewShortcutsDriveTheLayoutFlags) {
     AppState& state = AppState::shared();
-    QTest::keyClick(window_, Qt::Key_3, Qt::ControlModifier);
+    QTest::keyClick(window(), Qt::Key_3, Qt::ControlModifier);
     EXPECT_TRUE(state.isSettingsVisible());
-    QTest::keyClick(window_, Qt::Key_2, Qt::ControlModifier);
+    QTest::keyClick(window(), Qt::Key_2, Qt::ControlModifier);
     EXPECT_TRUE(state.isLogExpanded());
     EXPECT_FALSE(state.isSettingsVisible());
-    QTest::keyClick(window_, Qt::Key_1, Qt::ControlModifier);
+    QTest::keyClick(window(), Qt::Key_1, Qt::ControlModifier);
     EXPECT_FALSE(state.isLogExpanded());
     EXPECT_FALSE(state.isSettingsVisible());
 }
@@ -473,7 +441,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CACHE_HOME", home + "/cache");
     qputenv("XDG_RUNTIME_DIR", home + "/runtime");
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    framewright::FramewrightApp::prepareProcess();
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

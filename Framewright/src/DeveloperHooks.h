@@ -1,0 +1,20 @@
+#pragma once
+// Developer hooks of the program, inert unless their environment variable is set:
+//   FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1   print "first-frame" on stdout once the first frame
+//                                          is on screen, then quit (start-up measurements);
+//   FRAMEWRIGHT_SCREENSHOT=<file.png>      save the window's first settled frame and quit;
+//   FRAMEWRIGHT_SCREENSHOT_LAYOUT=settings|history   the layout to shoot (default: keypad);
+//   FRAMEWRIGHT_SCREENSHOT_KEYS=<k>,<k>,...          keypad keys pressed before the shot, by raw
+//                                          value ("1", "00", "plus", "TC÷", "equal", ...);
+//   FRAMEWRIGHT_SCREENSHOT_PASTE=<text>    text pasted (as by Paste) after those keys.
+// Hooks that need the calculator use the shared models, so point the user defaults and the
+// history at scratch files (HOME, XDG_*) when shooting.
+
+class QQmlApplicationEngine;
+
+namespace framewright {
+
+// Arms the hooks for the window that `engine` is about to load. Call before loading.
+void installDeveloperHooks(QQmlApplicationEngine& engine);
+
+} // namespace framewright

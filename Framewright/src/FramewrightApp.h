@@ -1,0 +1,45 @@
+#pragma once
+// The program's start-up, shared by main() and the end-to-end tests so both start the window the
+// same way: the scene-graph backend, the application's names, the lifecycle (run counter, review
+// check, history saved on losing focus), the QML engine and the window, and the developer hooks.
+
+#include <QQmlApplicationEngine>
+
+#include <memory>
+
+class QGuiApplication;
+class QQuickWindow;
+
+namespace framewright {
+
+class AppLifecycle;
+
+class FramewrightApp {
+public:
+    // Before the QGuiApplication exists. The software scene graph suits a small, fixed, flat
+    // window: without a GPU (Mesa llvmpipe) it starts in about half the time and a third of the
+    // memory of OpenGL, and it draws the same everywhere. QT_QUICK_BACKEND still overrides it.
+    static void prepareProcess();
+
+    // Names the application (they place the user defaults and match the desktop entry) and
+    // starts following its activation. The history store in use is PersistenceController::shared()
+    // at this moment.
+    explicit FramewrightApp(QGuiApplication& application);
+    ~FramewrightApp();
+    FramewrightApp(const FramewrightApp&) = delete;
+    FramewrightApp& operator=(const FramewrightApp&) = delete;
+
+    // Loads the window (and arms the developer hooks, inert unless their variables are set).
+    // False when the window could not be created; QML has printed why.
+    bool start();
+
+    QQmlApplicationEngine& engine() noexcept { return engine_; }
+    // The window, or null before start() or after a failed start.
+    QQuickWindow* window() const;
+
+private:
+    std::unique_ptr<AppLifecycle> lifecycle_;
+    QQmlApplicationEngine engine_;
+};
+
+} // namespace framewright
