@@ -27,6 +27,15 @@ QtObject {
     readonly property color windowFrameColor: "#111111"
     // Outline of the control that has keyboard focus (Tab).
     readonly property color focusRingColor: "#64a8ff"
+    // Pop-ups over the window (share menu, alerts).
+    readonly property color popupBackgroundColor: "#2c2c31"
+    readonly property color popupBorderColor: "#48484f"
+    readonly property color popupHighlightColor: "#3d3d44"
+    readonly property color popupTextColor: "#f2f2f7"
+    readonly property color popupSecondaryTextColor: "#aeaeb6"
+    readonly property color destructiveColor: "#ff6961"
+    // Dims the window behind an alert.
+    readonly property color scrimColor: "#99000000"
 
     // ---- Faces, embedded with the program ----
     // Dosis is the face of labels; its digits are proportional, so values use Roboto Condensed,
@@ -67,6 +76,9 @@ QtObject {
     readonly property font operationSecondaryValueFont: dosis(tabularBook, 12)
     readonly property font operationSecondaryFormatFont: dosis(dosisBook, 12)
     readonly property font noEntriesFont: dosis(dosisLight, 12)
+    readonly property font popupTitleFont: dosis(dosisSemiBold, 15)
+    readonly property font popupTextFont: dosis(dosisBook, 13)
+    readonly property font popupButtonFont: dosis(dosisMedium, 14)
 
     // ---- Type roles: settings ----
     readonly property font sliderLabelFont: dosis(dosisBook, 12)
