@@ -1,22 +1,47 @@
 #!/usr/bin/env bash
-# Renders the window offscreen in each layout and writes PNGs (grabs are pixel-identical
-# between runs, so they can be compared):
-#   scripts/screenshots.sh [build-dir] [out-dir]     defaults: build/dev, screenshots-out
+# Renders the window offscreen in its main states and writes one PNG per shot (grabs are
+# pixel-identical between runs, so they can be compared):
+#   scripts/screenshots.sh [build-dir] [out-dir] [shot-name...]   defaults: build/dev, screenshots-out, all
+# Each shot starts from a fresh home (scratch settings and history). To add one, add a line to
+# `shots`: name|layout|keys|paste, where layout is calculator, settings or history; keys are
+# keypad keys by raw value, comma-separated ("1", "00", ".", "plus", "minus", "multiply",
+# "divide", "TC÷", "equal", "AC", "C", "delete.left"), pressed before the shot; paste is text
+# pasted after them.
 set -euo pipefail
+# Debug builds carry the leak checker; Qt Quick keeps its image cache past the check at exit.
 cd "$(dirname "$0")/.."
 build_dir=${1:-build/dev}
 out_dir=${2:-screenshots-out}
+shift $(( $# < 2 ? $# : 2 ))
 program="$build_dir/bin/Framewright"
 if [ ! -x "$program" ]; then
     echo "$program is missing: build the Framewright target first" >&2
     exit 1
 fi
+
+shots=(
+    "fresh|calculator||"
+    "typing-timecode|calculator|1,2,3,4,5,6|"
+    "after-tc-divide|calculator|1,0,0,TC÷|"
+    "ratio|calculator|1,TC÷,3,equal|"
+    "error|calculator|5,divide,0,equal|"
+    "settings|settings||"
+    "history|history|1,2,plus,3,4,equal|"
+)
+
 mkdir -p "$out_dir"
-home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
-mkdir -m 700 "$home/runtime"
-for layout in calculator settings history; do
-    env QT_QPA_PLATFORM=offscreen HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/runtime" \
-        FRAMEWRIGHT_SCREENSHOT="$out_dir/$layout.png" FRAMEWRIGHT_SCREENSHOT_LAYOUT="$layout" "$program"
-    echo "$out_dir/$layout.png"
+for shot in "${shots[@]}"; do
+    IFS='|' read -r name layout keys paste <<<"$shot"
+    if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
+        continue
+    fi
+    home=$(mktemp -d)
+    mkdir -m 700 "$home/runtime"
+    env QT_QPA_PLATFORM=offscreen HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
+        LSAN_OPTIONS="suppressions=$PWD/Framewright/tests/shell/lsan.supp:print_suppressions=0" \
+        FRAMEWRIGHT_SCREENSHOT="$out_dir/$name.png" FRAMEWRIGHT_SCREENSHOT_LAYOUT="$layout" \
+        FRAMEWRIGHT_SCREENSHOT_KEYS="$keys" FRAMEWRIGHT_SCREENSHOT_PASTE="$paste" "$program" >/dev/null
+    rm -rf "$home"
+    echo "$out_dir/$name.png"
 done

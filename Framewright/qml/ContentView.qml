@@ -44,7 +44,6 @@ Rectangle {
             objectName: "Display"
             width: parent.width
             y: content.height - root.lowerPanelSlot - height
-            settingsMode: AppState.isSettingsVisible
         }
 
         SlidingPanel {

@@ -2,38 +2,27 @@ import QtQuick
 import Framewright
 
 // The calculator's display: the top-left and top-right slots, the pending operation and the
-// primary value, then the bottom-left slot and the primary unit.
+// primary value, then the bottom-left slot and the primary unit. Everything shown comes from
+// the display's own model over the shared calculator; taps on a slot go back to it, and it
+// picks the slot to edit while the settings panel is open.
 Rectangle {
     id: display
 
-    property bool settingsMode: false
-    // The slot whose format the settings panel edits.
-    property string selectedSlot: "primary"
-    property bool isError: false
-    property string operation: "none"
-
-    // Slot texts. Sample texts stand here until the display model is bound.
-    property string primaryValue: "00:00:00:00"
-    property string primaryUnit: "24 fps"
-    property string topLeftValue: "0"
-    property string topLeftUnit: "frames"
-    property string topRightValue: "0+00"
-    property string topRightUnit: "35mm 4-perf"
-    property string bottomLeftValue: "00:00:00:00"
-    property string bottomLeftUnit: "25 fps"
-
-    signal valueTapped(string slot)
-
+    readonly property DisplayViewModel viewModel: DisplayViewModel {}
     readonly property real horizontalPadding: 10
+    readonly property real verticalPadding: 8
 
     color: Theme.displayBackgroundColor
     radius: Theme.cornerRadius
-    implicitHeight: column.implicitHeight + 2 * column.y
+    implicitHeight: column.implicitHeight + 2 * verticalPadding
+
+    Accessible.role: Accessible.Grouping
+    Accessible.name: qsTr("Display")
 
     Column {
         id: column
         x: display.horizontalPadding
-        y: 8
+        y: display.verticalPadding
         width: display.width - 2 * display.horizontalPadding
         spacing: 2
 
@@ -42,25 +31,21 @@ Rectangle {
             implicitHeight: Math.max(topLeft.implicitHeight, topRight.implicitHeight)
             SecondaryValueDisplay {
                 id: topLeft
-                slot: "topLeft"
+                objectName: "DisplayTopLeft"
                 width: parent.width / 2
-                valueText: display.topLeftValue
-                unitText: display.topLeftUnit
-                settingsMode: display.settingsMode
-                isSelected: display.selectedSlot === slot
-                onValueTapped: slot => display.valueTapped(slot)
+                viewModel: display.viewModel.topLeft
+                settingsMode: display.viewModel.settingsMode
+                onValueTapped: id => display.viewModel.onValueTapped(id)
             }
             SecondaryValueDisplay {
                 id: topRight
-                slot: "topRight"
+                objectName: "DisplayTopRight"
                 anchors.right: parent.right
                 width: parent.width / 2
                 isRightAligned: true
-                valueText: display.topRightValue
-                unitText: display.topRightUnit
-                settingsMode: display.settingsMode
-                isSelected: display.selectedSlot === slot
-                onValueTapped: slot => display.valueTapped(slot)
+                viewModel: display.viewModel.topRight
+                settingsMode: display.viewModel.settingsMode
+                onValueTapped: id => display.viewModel.onValueTapped(id)
             }
         }
 
@@ -70,16 +55,16 @@ Rectangle {
             OperationSymbol {
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
-                operation: display.operation
+                operation: display.viewModel.operation
             }
             PrimaryDisplayValue {
                 id: primary
                 anchors.right: parent.right
                 width: parent.width - Theme.operationSymbolSize - 8
-                valueText: display.primaryValue
-                isError: display.isError
-                settingsMode: display.settingsMode
-                onValueTapped: slot => display.valueTapped(slot)
+                viewModel: display.viewModel.primary
+                isError: CalculatorModel.isCalculatorError
+                settingsMode: display.viewModel.settingsMode
+                onValueTapped: id => display.viewModel.onValueTapped(id)
             }
         }
 
@@ -88,22 +73,20 @@ Rectangle {
             implicitHeight: Math.max(bottomLeft.implicitHeight, primaryUnit.implicitHeight)
             SecondaryValueDisplay {
                 id: bottomLeft
-                slot: "bottomLeft"
+                objectName: "DisplayBottomLeft"
                 width: parent.width / 2
-                valueText: display.bottomLeftValue
-                unitText: display.bottomLeftUnit
-                settingsMode: display.settingsMode
-                isSelected: display.selectedSlot === slot
-                onValueTapped: slot => display.valueTapped(slot)
+                viewModel: display.viewModel.bottomLeft
+                settingsMode: display.viewModel.settingsMode
+                onValueTapped: id => display.viewModel.onValueTapped(id)
             }
             PrimaryDisplayUnit {
                 id: primaryUnit
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
-                unitText: display.primaryUnit
-                settingsMode: display.settingsMode
-                isSelected: display.selectedSlot === slot
-                onValueTapped: slot => display.valueTapped(slot)
+                width: Math.min(implicitWidth, parent.width / 2)
+                viewModel: display.viewModel.primary
+                settingsMode: display.viewModel.settingsMode
+                onValueTapped: id => display.viewModel.onValueTapped(id)
             }
         }
     }

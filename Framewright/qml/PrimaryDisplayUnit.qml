@@ -1,35 +1,46 @@
 import QtQuick
 import Framewright
 
-// The primary slot's unit, with its letter badge in settings mode.
-Row {
+// The primary slot's unit, and in settings mode its letter badge after it.
+Item {
     id: root
 
-    property string slot: "primary"
-    property string unitText
+    // The primary slot: {value, unit, isSelected, id}.
+    property var viewModel: ({ value: "", unit: "", isSelected: false, id: "primary" })
     property bool settingsMode: false
-    property bool isSelected: false
+    readonly property alias text: unit.text
 
-    signal valueTapped(string slot)
+    signal valueTapped(string id)
 
     objectName: "DisplayPrimaryUnit"
-    spacing: 4
-    layoutDirection: Qt.RightToLeft
+    implicitWidth: unit.implicitWidth + (badge.visible ? badge.width : 0)
+    implicitHeight: Math.max(unit.implicitHeight, badge.visible ? badge.height : 0)
 
-    SlotBadge {
-        anchors.verticalCenter: parent.verticalCenter
-        visible: root.settingsMode
-        slot: root.slot
-        selected: root.isSelected
-    }
+    Accessible.role: Accessible.StaticText
+    Accessible.name: unit.text
+
     Text {
+        id: unit
+        anchors.left: parent.left
+        anchors.right: badge.visible ? badge.left : parent.right
         anchors.verticalCenter: parent.verticalCenter
-        text: root.unitText
+        horizontalAlignment: Text.AlignRight
+        text: root.viewModel.unit
         font: Theme.primaryUnitFont
         color: Theme.primaryUnitFormatColor
+        elide: Text.ElideRight
+    }
+    SlotBadge {
+        id: badge
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        visible: root.settingsMode
+        slot: root.viewModel.id
+        selected: root.viewModel.isSelected
     }
 
     TapHandler {
-        onTapped: root.valueTapped(root.slot)
+        enabled: root.settingsMode
+        onTapped: root.valueTapped(root.viewModel.id)
     }
 }

@@ -1,26 +1,37 @@
 import QtQuick
 import Framewright
 
-// The value being typed or the last result, in white; "Error" after an arithmetic error.
+// The value being typed or the last result, in white; "Error" after an arithmetic error. A value
+// too long for the slot is set in smaller type, down to the size of the secondary values; only
+// a value that does not fit even then is cut short, with an ellipsis after its last whole digit.
 Text {
     id: root
 
-    property string slot: "primary"
-    property string valueText
+    // The primary slot: {value, unit, isSelected, id}.
+    property var viewModel: ({ value: "", unit: "", isSelected: false, id: "primary" })
     property bool settingsMode: false
     property bool isError: false
 
-    signal valueTapped(string slot)
+    signal valueTapped(string id)
 
     objectName: "DisplayPrimaryValue"
-    text: isError ? qsTr("Error") : valueText
+    text: isError ? qsTr("Error") : viewModel.value
     font: Theme.primaryValueFont
     color: Theme.primaryValueColor
     horizontalAlignment: Text.AlignRight
-    elide: Text.ElideLeft
+    verticalAlignment: Text.AlignVCenter
+    fontSizeMode: Text.HorizontalFit
+    minimumPixelSize: Theme.primaryValueMinimumPixelSize
+    elide: Text.ElideRight
     maximumLineCount: 1
+    // The row keeps the height of the full-size value as the type shrinks.
+    height: Theme.primaryValueLineHeight
+
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
 
     TapHandler {
-        onTapped: root.valueTapped(root.slot)
+        enabled: root.settingsMode
+        onTapped: root.valueTapped(root.viewModel.id)
     }
 }

@@ -2,50 +2,56 @@ import QtQuick
 import QtQuick.Templates as T
 import Framewright
 
-// One secondary slot: its value and unit, and in settings mode its letter badge.
+// One secondary slot: its value and unit, and in settings mode its letter badge. Its parts are
+// named after the slot: "<objectName>Value" and "<objectName>Unit".
 T.AbstractButton {
     id: root
 
-    property string slot
-    property string valueText
-    property string unitText
+    // The slot: {value, unit, isSelected, id}.
+    property var viewModel: ({ value: "", unit: "", isSelected: false, id: "" })
     property bool isRightAligned: false
     property bool settingsMode: false
-    property bool isSelected: false
 
-    signal valueTapped(string slot)
+    signal valueTapped(string id)
 
     focusPolicy: Qt.NoFocus
+    enabled: settingsMode
+    text: viewModel.value + " " + viewModel.unit
     implicitWidth: row.implicitWidth
-    implicitHeight: Math.max(row.implicitHeight, 18)
-    onClicked: valueTapped(slot)
+    implicitHeight: Math.max(row.implicitHeight, Theme.slotBadgeSize)
+    onClicked: valueTapped(viewModel.id)
+
+    Accessible.role: Accessible.StaticText
+    Accessible.name: text
 
     contentItem: Item {
         Row {
             id: row
-            spacing: 4
             anchors.verticalCenter: parent.verticalCenter
             anchors.left: root.isRightAligned ? undefined : parent.left
             anchors.right: root.isRightAligned ? parent.right : undefined
 
             Text {
                 id: value
+                objectName: root.objectName + "Value"
                 anchors.verticalCenter: parent.verticalCenter
-                text: root.valueText
+                text: root.viewModel.value
                 font: Theme.secondaryValueFont
                 color: Theme.secondaryUnitValueColor
             }
             Text {
+                objectName: root.objectName + "Unit"
                 anchors.baseline: value.baseline
-                text: root.unitText
+                leftPadding: 4
+                text: root.viewModel.unit
                 font: Theme.secondaryUnitFont
                 color: Theme.secondaryUnitFormatColor
             }
             SlotBadge {
                 anchors.verticalCenter: parent.verticalCenter
                 visible: root.settingsMode
-                slot: root.slot
-                selected: root.isSelected
+                slot: root.viewModel.id
+                selected: root.viewModel.isSelected
             }
         }
     }

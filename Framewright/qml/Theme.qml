@@ -61,6 +61,11 @@ QtObject {
     readonly property font operationSymbolFont: dosis(dosisSemiBold, 22)
     readonly property int operationSymbolSize: 22
     readonly property int slotBadgeSize: 18
+    readonly property int slotBadgePadding: 4
+    // A primary value too long for its slot is set smaller, down to this size.
+    readonly property int primaryValueMinimumPixelSize: 12
+    // Height of the primary value's row: the full-size value's line.
+    readonly property int primaryValueLineHeight: 38
 
     // ---- Type roles: keypad ----
     readonly property font equalsKeyFont: dosis(dosisBook, 25)
