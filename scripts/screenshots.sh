@@ -3,10 +3,11 @@
 # pixel-identical between runs, so they can be compared):
 #   scripts/screenshots.sh [build-dir] [out-dir] [shot-name...]   defaults: build/dev, screenshots-out, all
 # Each shot starts from a fresh home (scratch settings and history). To add one, add a line to
-# `shots`: name|layout|keys|paste, where layout is calculator, settings or history; keys are
+# `shots`: name|layout|keys|paste|primary, where layout is calculator, settings or history; keys are
 # keypad keys by raw value, comma-separated ("1", "00", ".", "plus", "minus", "multiply",
 # "divide", "TC÷", "equal", "AC", "C", "delete.left"), pressed before the shot; paste is text
-# pasted after them.
+# pasted after them; primary, when given, is the JSON of the primary slot's format, saved in the
+# settings before the start.
 set -euo pipefail
 # Debug builds carry the leak checker; Qt Quick keeps its image cache past the check at exit.
 cd "$(dirname "$0")/.."
@@ -26,17 +27,24 @@ shots=(
     "ratio|calculator|1,TC÷,3,equal|"
     "error|calculator|5,divide,0,equal|"
     "settings|settings||"
+    'settings-film|settings|||{"formatType":"film","filmGauge":"mm35p2","footageUnit":"rolls1000ft","frameRate":"fps23_98"}'
+    'settings-frames|settings|||{"formatType":"frames"}'
     "history|history|1,2,plus,3,4,equal|"
 )
 
 mkdir -p "$out_dir"
 for shot in "${shots[@]}"; do
-    IFS='|' read -r name layout keys paste <<<"$shot"
+    IFS='|' read -r name layout keys paste primary <<<"$shot"
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
         continue
     fi
     home=$(mktemp -d)
     mkdir -m 700 "$home/runtime"
+    if [ -n "$primary" ]; then
+        mkdir -p "$home/config/Framewright"
+        printf '[General]\ntimecode.descriptor.primary="@ByteArray(%s)"\n' "${primary//\"/\\\"}" \
+            >"$home/config/Framewright/Framewright.conf"
+    fi
     env QT_QPA_PLATFORM=offscreen HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
         XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
         LSAN_OPTIONS="suppressions=$PWD/Framewright/tests/shell/lsan.supp:print_suppressions=0" \

@@ -1,80 +1,145 @@
 import QtQuick
-import QtQuick.Templates as T
 import Framewright
 
-// The settings panel, in place of the keypad: pick the slot to edit, then its format.
+// The settings panel, in place of the keypad: pick the slot to edit (A top left, B top right,
+// C bottom left, D primary), then its format on the sliders; the format's attributes are listed
+// below them. The panel's own model decides which sliders the format needs.
 Rectangle {
     id: settings
 
-    // The slot being edited: 0 top left, 1 top right, 2 bottom left, 3 primary.
-    property int selectedUnitIndex: 3
     property real minItemHeight: 30
     property real maxItemHeight: 44
+    property SettingsViewModel viewModel: SettingsViewModel {}
 
-    signal slotSelected(int index)
+    readonly property real padding: 10
+    readonly property real headerHeight: 30
+    readonly property real sliderSpacing: 8
+    // Room for three sliders and three attribute rows, within the item height limits.
+    readonly property real itemHeight: Math.max(minItemHeight, Math.min(maxItemHeight,
+        (height - 2 * padding - headerHeight - 2 * sliderSpacing - 3 * padding - 3 * 24) / 3))
 
     color: Theme.keypadBackgroundColor
     radius: Theme.cornerRadius
     border.color: Theme.primaryUnitFormatColor
     border.width: 1
 
-    T.AbstractButton {
-        id: closeButton
-        objectName: "SettingsCloseButton"
-        anchors.right: parent.right
-        anchors.top: parent.top
-        anchors.margins: 8
-        focusPolicy: Qt.NoFocus
-        implicitWidth: 24
-        implicitHeight: 24
-        onClicked: AppState.isSettingsVisible = false
-        contentItem: Symbol {
-            symbol: "xmark.circle.fill"
-            size: 22
-            color: Theme.secondaryUnitFormatColor
-            opacity: closeButton.pressed ? 0.6 : 1
-        }
-    }
-
     Row {
         id: slotButtons
         anchors.horizontalCenter: parent.horizontalCenter
-        anchors.top: parent.top
-        anchors.topMargin: 10
+        y: settings.padding
+        height: settings.headerHeight
         spacing: 14
 
         Repeater {
-            model: ["a", "b", "c", "d"]
-            T.AbstractButton {
-                id: slotButton
-                objectName: "Segment" + modelData.toUpperCase() + "Button"
-                focusPolicy: Qt.NoFocus
-                implicitWidth: 28
-                implicitHeight: 28
-                onClicked: {
-                    settings.selectedUnitIndex = index
-                    settings.slotSelected(index)
-                }
-                contentItem: Symbol {
-                    symbol: modelData + ".square.fill"
-                    size: 26
-                    color: settings.selectedUnitIndex === index ? Theme.primaryUnitFormatColor
-                                                                : Theme.secondaryUnitFormatColor
-                    opacity: slotButton.pressed ? 0.6 : 1
-                }
+            model: settings.viewModel.unitLabels
+            PanelButton {
+                required property int index
+                required property string modelData
+                readonly property bool isSelected: settings.viewModel.selectedUnitIndex === index
+
+                objectName: "Segment" + modelData + "Button"
+                anchors.verticalCenter: parent.verticalCenter
+                symbol: modelData.toLowerCase() + ".square.fill"
+                symbolSize: 26
+                tint: isSelected ? Theme.primaryUnitFormatColor : Theme.secondaryUnitFormatColor
+                Accessible.name: modelData
+                Accessible.checkable: true
+                Accessible.checked: isSelected
+                onClicked: settings.viewModel.selectedUnitIndex = index
             }
         }
     }
 
-    // The format sliders and the attribute list of the selected slot's format go here.
-    Column {
-        id: formatArea
-        objectName: "SettingsFormatArea"
-        anchors.left: parent.left
+    PanelButton {
+        objectName: "SettingsCloseButton"
         anchors.right: parent.right
+        anchors.rightMargin: settings.padding
+        anchors.verticalCenter: slotButtons.verticalCenter
+        symbol: "xmark.circle.fill"
+        symbolSize: 22
+        Accessible.name: qsTr("Close")
+        onClicked: AppState.isSettingsVisible = false
+    }
+
+    Column {
+        id: sliders
+        x: settings.padding
+        width: settings.width - 2 * settings.padding
         anchors.top: slotButtons.bottom
-        anchors.bottom: parent.bottom
-        anchors.margins: 10
-        spacing: 6
+        anchors.topMargin: settings.padding
+        spacing: settings.sliderSpacing
+
+        HorizontalSlider {
+            objectName: "SettingsFormatSlider"
+            width: parent.width
+            height: settings.itemHeight
+            dataSource: settings.viewModel.formatSliderItems
+            page: settings.viewModel.formatPageIndex
+            Accessible.name: qsTr("Format")
+            onSliderChanged: index => settings.viewModel.formatSliderChanged(index)
+        }
+        HorizontalSlider {
+            objectName: "SettingsFootageUnitSlider"
+            visible: settings.viewModel.showsFootageUnitSlider
+            width: parent.width
+            height: settings.itemHeight
+            dataSource: settings.viewModel.footageUnitSliderItems
+            page: settings.viewModel.footageUnitPageIndex
+            Accessible.name: qsTr("Footage unit")
+            onSliderChanged: index => settings.viewModel.footageUnitSliderChanged(index)
+        }
+        HorizontalSlider {
+            objectName: "SettingsFilmFramerateSlider"
+            visible: settings.viewModel.showsFilmFramerateSlider
+            width: parent.width
+            height: settings.itemHeight
+            dataSource: settings.viewModel.filmFramerateSliderItems
+            page: settings.viewModel.filmFrameratePageIndex
+            Accessible.name: qsTr("Frame rate")
+            onSliderChanged: index => settings.viewModel.framerateSliderChanged(index)
+        }
+        HorizontalSlider {
+            objectName: "SettingsVideoFramerateSlider"
+            visible: settings.viewModel.showsVideoFramerateSlider
+            width: parent.width
+            height: settings.itemHeight
+            dataSource: settings.viewModel.videoFramerateSliderItems
+            page: settings.viewModel.videoFrameratePageIndex
+            Accessible.name: qsTr("Frame rate")
+            onSliderChanged: index => settings.viewModel.framerateSliderChanged(index)
+        }
+    }
+
+    Rectangle {
+        objectName: "SettingsAttributes"
+        x: settings.padding
+        width: settings.width - 2 * settings.padding
+        anchors.top: sliders.bottom
+        anchors.topMargin: settings.padding
+        height: attributeRows.implicitHeight + 8
+        visible: attributeRepeater.count > 0
+        radius: 8
+        color: "transparent"
+        border.width: 1
+        border.color: Theme.primaryUnitFormatColor
+
+        Column {
+            id: attributeRows
+            x: 10
+            y: 4
+            width: parent.width - 20
+
+            Repeater {
+                id: attributeRepeater
+                model: settings.viewModel.attributes
+                FormatAttribute {
+                    required property var modelData
+                    objectName: "FormatAttribute_" + modelData.label
+                    width: attributeRows.width
+                    label: modelData.label
+                    value: modelData.value
+                }
+            }
+        }
     }
 }

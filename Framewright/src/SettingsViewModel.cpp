@@ -64,8 +64,31 @@ SettingsViewModel::SettingsViewModel(SettingsManager& settings, CalculatorModel&
 
     SettingsManager* store = &settings;
     subscribe(
-        store, &SettingsManager::selectedUnitIndexChanged, this,
-        [store] { return store->selectedUnitIndex(); }, [this](int index) { followSelectedUnit(index); });
+        store, &SettingsManager::selectedUnitIndexChanged, this, [store] { return store->selectedUnitIndex(); },
+        [this](int index) {
+            followSelectedUnit(index);
+            emit selectedUnitIndexChanged();
+        });
+}
+
+bool SettingsViewModel::showsVideoFramerateSlider() const noexcept {
+    return current_.formatType == FormatType::Video;
+}
+
+bool SettingsViewModel::showsFootageUnitSlider() const noexcept {
+    return current_.formatType == FormatType::Film;
+}
+
+bool SettingsViewModel::showsFilmFramerateSlider() const noexcept {
+    return current_.formatType == FormatType::Film;
+}
+
+int SettingsViewModel::selectedUnitIndex() const noexcept {
+    return settings_.selectedUnitIndex();
+}
+
+void SettingsViewModel::setSelectedUnitIndex(int index) {
+    settings_.setSelectedUnitIndex(index);
 }
 
 const std::vector<std::string>& SettingsViewModel::unitLabels() {
@@ -85,6 +108,14 @@ QVariantList SettingsViewModel::toList(const std::vector<SliderItem>& items) {
     for (const SliderItem& item : items)
         list.push_back(QVariantMap{{QStringLiteral("type"), static_cast<int>(item.type())},
                                    {QStringLiteral("label"), QString::fromStdString(item.label())}});
+    return list;
+}
+
+QVariantList SettingsViewModel::attributeList() const {
+    QVariantList list;
+    for (const framecore::FormatAttributeItem& item : current_.attributes())
+        list.push_back(QVariantMap{{QStringLiteral("label"), QString::fromStdString(item.label)},
+                                   {QStringLiteral("value"), QString::fromStdString(item.value)}});
     return list;
 }
 
@@ -201,6 +232,10 @@ void SettingsViewModel::framerateSliderChanged(int index) {
     FormatDescriptor next = d;
     next.frameRate = rate;
     store(next);
+    if (d.formatType == FormatType::Video)
+        movePage(videoFrameratePageIndex_, index, &SettingsViewModel::videoFrameratePageChanged);
+    else
+        movePage(filmFrameratePageIndex_, index, &SettingsViewModel::filmFrameratePageChanged);
 }
 
 void SettingsViewModel::footageUnitSliderChanged(int index) {
@@ -212,6 +247,7 @@ void SettingsViewModel::footageUnitSliderChanged(int index) {
     FormatDescriptor next = d;
     next.footageUnit = unit;
     store(next);
+    movePage(footageUnitPageIndex_, index, &SettingsViewModel::footageUnitPageChanged);
 }
 
 } // namespace framewright

@@ -33,7 +33,12 @@ class SettingsManager;
 // Choosing what the slot already has stores nothing. Positions outside a list are ignored.
 //
 // Each page position publishes every move (also to the same position), so a pager the user moved
-// snaps back to it.
+// snaps back to it. A rate or unit choice the model takes also becomes that slider's position, so
+// the positions always say what the sliders show.
+//
+// For the panel: the current descriptor's attribute rows, which of the rate and unit sliders it
+// needs (video: the video-rate slider; film: the footage-unit and film-rate sliders; frames:
+// none), and the edited slot of the store, readable and writable.
 class SettingsViewModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -49,6 +54,13 @@ class SettingsViewModel : public QObject {
     Q_PROPERTY(QVariantList footageUnitSliderItems READ footageUnitSliderItemList CONSTANT)
     Q_PROPERTY(QVariantList videoFramerateSliderItems READ videoFramerateSliderItemList CONSTANT)
     Q_PROPERTY(QVariantList filmFramerateSliderItems READ filmFramerateSliderItemList CONSTANT)
+    // Each row is a map {label, value}, in the order of FormatDescriptor::attributes().
+    Q_PROPERTY(QVariantList attributes READ attributeList NOTIFY currentFormatDescriptorChanged)
+    Q_PROPERTY(bool showsVideoFramerateSlider READ showsVideoFramerateSlider NOTIFY currentFormatDescriptorChanged)
+    Q_PROPERTY(bool showsFootageUnitSlider READ showsFootageUnitSlider NOTIFY currentFormatDescriptorChanged)
+    Q_PROPERTY(bool showsFilmFramerateSlider READ showsFilmFramerateSlider NOTIFY currentFormatDescriptorChanged)
+    Q_PROPERTY(int selectedUnitIndex READ selectedUnitIndex WRITE setSelectedUnitIndex NOTIFY
+                   selectedUnitIndexChanged)
 
 public:
     // Edits SettingsManager::shared() and clears CalculatorModel::shared() (the form QML creates).
@@ -64,6 +76,15 @@ public:
     int videoFrameratePageIndex() const noexcept { return videoFrameratePageIndex_; }
     int footageUnitPageIndex() const noexcept { return footageUnitPageIndex_; }
     int filmFrameratePageIndex() const noexcept { return filmFrameratePageIndex_; }
+
+    // The sliders the current descriptor needs besides the format slider.
+    bool showsVideoFramerateSlider() const noexcept;
+    bool showsFootageUnitSlider() const noexcept;
+    bool showsFilmFramerateSlider() const noexcept;
+
+    // The store's selectedUnitIndex: 0 top left, 1 top right, 2 bottom left, 3 primary.
+    int selectedUnitIndex() const noexcept;
+    void setSelectedUnitIndex(int index);
 
     const std::vector<SliderItem>& formatSliderItems() const noexcept { return formatSliderItems_; }
     const std::vector<SliderItem>& footageUnitSliderItems() const noexcept { return footageUnitSliderItems_; }
@@ -90,6 +111,8 @@ signals:
     void videoFrameratePageChanged();
     void footageUnitPageChanged();
     void filmFrameratePageChanged();
+    // After currentFormatDescriptor follows the newly edited slot and the pages moved to it.
+    void selectedUnitIndexChanged();
 
 private:
     QStringList unitLabelsList() const;
@@ -98,6 +121,7 @@ private:
     QVariantList videoFramerateSliderItemList() const { return toList(videoFramerateSliderItems_); }
     QVariantList filmFramerateSliderItemList() const { return toList(filmFramerateSliderItems_); }
     static QVariantList toList(const std::vector<SliderItem>& items);
+    QVariantList attributeList() const;
 
     void followSelectedUnit(int index);
     void setCurrentFormatDescriptor(const framecore::FormatDescriptor& descriptor);

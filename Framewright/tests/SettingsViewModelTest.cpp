@@ -96,15 +96,15 @@ TEST_F(SettingsViewModelTest, SecondarySlotChoicesLeaveTheCalculatorAlone) {
 
     panel().formatSliderChanged(4);
     EXPECT_EQ(settings().topLeftDescriptor(), FormatDescriptor::mmSuper8);
-    EXPECT_EQ(pages(), (std::vector<int>{4, 3, 0, 5}));
+    EXPECT_EQ(pages(), (std::vector<int>{4, 2, 0, 5})); // the video rate slider stays where it was
     panel().footageUnitSliderChanged(1);
     panel().framerateSliderChanged(7);
     EXPECT_EQ(settings().topLeftDescriptor(), (FormatDescriptor{FormatType::Film, FilmGauge::mmSuper8,
                                                                 FootageUnit::FeetFrames, FrameRate::fps24}));
-    // The moved sliders keep their own positions until the next update.
-    EXPECT_EQ(pages(), (std::vector<int>{4, 3, 0, 5}));
+    // A choice taken becomes the moved slider's position, as the next update would put it.
+    EXPECT_EQ(pages(), (std::vector<int>{4, 2, 1, 7}));
     panel().updatePages();
-    EXPECT_EQ(pages(), (std::vector<int>{4, 3, 1, 7}));
+    EXPECT_EQ(pages(), (std::vector<int>{4, 2, 1, 7}));
 
     // Positions outside the lists are ignored.
     for (int index : {-1, 10, 99})
@@ -119,7 +119,7 @@ TEST_F(SettingsViewModelTest, SecondarySlotChoicesLeaveTheCalculatorAlone) {
     panel().formatSliderChanged(9); // bottom left is frames already
     panel().framerateSliderChanged(1);
     EXPECT_EQ(settings().bottomLeftDescriptor(), FormatDescriptor::frames);
-    EXPECT_EQ(pages(), (std::vector<int>{9, 3, 1, 7}));
+    EXPECT_EQ(pages(), (std::vector<int>{9, 2, 1, 7}));
 
     EXPECT_EQ(buffer(), "12");
     EXPECT_EQ(settings().primaryDescriptor(), FormatDescriptor::pal25);
@@ -145,6 +145,63 @@ TEST_F(SettingsViewModelTest, APrimaryChoiceClearsTheCalculator) {
     panel().formatSliderChanged(1);
     EXPECT_EQ(settings().primaryDescriptor(), FormatDescriptor::mm35p2);
     EXPECT_EQ(state(), 4);
+}
+
+std::vector<std::pair<QString, QString>> rows(const SettingsViewModel& panel) {
+    std::vector<std::pair<QString, QString>> out;
+    for (const QVariant& row : panel.property("attributes").toList()) {
+        const QVariantMap map = row.toMap();
+        out.emplace_back(map.value("label").toString(), map.value("value").toString());
+    }
+    return out;
+}
+
+// What the panel lays out: the attribute rows and the sliders of the edited slot's format.
+TEST_F(SettingsViewModelTest, PanelContentFollowsTheEditedSlotAndEveryChoice) {
+    using Rows = std::vector<std::pair<QString, QString>>;
+    struct Shown {
+        bool videoRate, unit, filmRate;
+        bool operator==(const Shown&) const = default;
+    };
+    auto shown = [this] {
+        return Shown{panel().showsVideoFramerateSlider(), panel().showsFootageUnitSlider(),
+                     panel().showsFilmFramerateSlider()};
+    };
+    int changes = 0;
+    QObject::connect(&panel(), &SettingsViewModel::currentFormatDescriptorChanged, [&] { ++changes; });
+    std::vector<int> selected;
+    QObject::connect(&panel(), &SettingsViewModel::selectedUnitIndexChanged,
+                     [&] { selected.push_back(panel().selectedUnitIndex()); });
+
+    EXPECT_EQ(rows(panel()), (Rows{{"Dropframe", "NO"}, {"Frame duration/s", "0.04"}}));
+    EXPECT_EQ(shown(), (Shown{true, false, false}));
+
+    panel().setSelectedUnitIndex(0); // written through to the store
+    EXPECT_EQ(settings().selectedUnitIndex(), 0);
+    EXPECT_EQ(selected, std::vector<int>{0});
+    EXPECT_EQ(rows(panel()), (Rows{{"Gauge", "35mm"}, {"Frame duration/s", "0.0417"}, {"Frames per foot", "16"}}));
+    EXPECT_EQ(shown(), (Shown{false, true, true}));
+
+    changes = 0;
+    panel().formatSliderChanged(7);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(rows(panel()), (Rows{{"Gauge", "70mm"}, {"Frame duration/s", "0.0208"}, {"Frames per foot", "4.278"}}));
+    panel().framerateSliderChanged(7); // 24 on the film list
+    EXPECT_EQ(rows(panel())[1].second, "0.0417");
+
+    panel().formatSliderChanged(9);
+    EXPECT_EQ(rows(panel()), Rows{});
+    EXPECT_EQ(shown(), (Shown{false, false, false})); // frames needs no rate and no unit
+    panel().formatSliderChanged(8);
+    EXPECT_EQ(rows(panel()), (Rows{{"Dropframe", "YES"}, {"Frame duration/s", "0.0333"}}));
+    EXPECT_EQ(shown(), (Shown{true, false, false}));
+
+    // The store's edited slot changed from elsewhere (a tap on the display) is followed too.
+    settings().setSelectedUnitIndex(2);
+    EXPECT_EQ(selected, (std::vector<int>{0, 2}));
+    EXPECT_EQ(rows(panel()), Rows{});
+    settings().setSelectedUnitIndex(3);
+    EXPECT_EQ(rows(panel()), (Rows{{"Dropframe", "NO"}, {"Frame duration/s", "0.04"}}));
 }
 
 } // namespace
