@@ -23,8 +23,8 @@ fi
 shots=(
     "fresh|calculator||"
     "typing-timecode|calculator|1,2,3,4,5,6|"
-    "after-tc-divide|calculator|1,0,0,TC÷|"
-    "ratio|calculator|1,TC÷,3,equal|"
+    "after-tc-divide|calculator|1,0,0,divide,divide|"
+    "ratio|calculator|1,divide,divide,3,equal|"
     "error|calculator|5,divide,0,equal|"
     "settings|settings||"
     'settings-film|settings|||{"formatType":"film","filmGauge":"mm35p2","footageUnit":"rolls1000ft","frameRate":"fps23_98"}'

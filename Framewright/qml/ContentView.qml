@@ -47,6 +47,7 @@ Rectangle {
         }
 
         SlidingPanel {
+            id: keypadPanel
             objectName: "KeypadPanel"
             width: parent.width
             height: root.keypadHeight
@@ -54,6 +55,7 @@ Rectangle {
             shown: !AppState.isLogExpanded && !AppState.isSettingsVisible
             sourceComponent: Keypad {
                 interKeySpacing: Theme.interKeySpacing
+                acceptsKeyboard: keypadPanel.shown
             }
         }
 

@@ -1,39 +1,31 @@
 import QtQuick
 import Framewright
 
-// The keypad: a grid of entry and function keys and, on the right, the operator column.
+// The keypad: a grid of entry and function keys and, on the right, the operator column. Its own
+// model over the shared calculator says which keys are shown and which are refused; a click
+// sends the key to the calculator. While `acceptsKeyboard`, the physical keyboard drives the
+// calculator through the same model, whichever control has the focus.
 Rectangle {
     id: keypad
 
-    // Key enablement and the variable keys; bound to the keypad's model when it is created.
-    property bool showClearKey: false
-    property bool isDividingByTimecode: false
-    property bool showDecimalPointKey: false
-    property bool numericKeysDisabled: false
-    property bool operatorKeysDisabled: false
-
+    readonly property KeypadViewModel viewModel: KeypadViewModel {}
     property real interKeySpacing: Theme.interKeySpacing
-
-    // An enabled key was pressed; `key` is its raw value.
-    signal keyPressed(string key)
-
-    function isKeyEnabled(key) {
-        if (numericKeysDisabled && /^([0-9]|00|\.)$/.test(key))
-            return false
-        if (!showClearKey && key === "delete.left")
-            return false
-        if (operatorKeysDisabled && ["delete.left", "plus", "minus", "multiply", "divide", "TC÷", "equal"].includes(key))
-            return false
-        if (isDividingByTimecode && ["plus", "minus", "multiply"].includes(key))
-            return false
-        return true
-    }
+    property bool acceptsKeyboard: true
 
     color: Theme.keypadBackgroundColor
 
+    Accessible.role: Accessible.Grouping
+    Accessible.name: qsTr("Keypad")
+
+    KeyboardMonitor {
+        window: keypad.Window.window
+        viewModel: keypad.viewModel
+        active: keypad.acceptsKeyboard
+    }
+
     component Key: KeypadButton {
-        enabled: keypad.isKeyEnabled(keypadKey)
-        onClicked: keypad.keyPressed(keypadKey)
+        enabled: !keypad.viewModel.disabledKeys.includes(keypadKey)
+        onClicked: keypad.viewModel.calculatorModel.keyPressedByRawValue(keypadKey)
     }
 
     Item {
@@ -41,7 +33,7 @@ Rectangle {
         readonly property real keyWidth: (width - 2 * keypad.interKeySpacing) / 3
         readonly property real keyHeight: (height - 4 * keypad.interKeySpacing) / 5
         readonly property var rows: [
-            [keypad.showClearKey ? "C" : "AC", keypad.isDividingByTimecode ? "TC÷" : "divide", "delete.left"],
+            [keypad.viewModel.showClearKey ? "C" : "AC", keypad.viewModel.isDividingByTimecode ? "TC÷" : "divide", "delete.left"],
             ["7", "8", "9"],
             ["4", "5", "6"],
             ["1", "2", "3"]
@@ -56,6 +48,7 @@ Rectangle {
         Repeater {
             model: 12
             Key {
+                required property int index
                 readonly property int row: Math.floor(index / 3)
                 readonly property int column: index % 3
                 keypadKey: grid.rows[row][column]
@@ -72,7 +65,7 @@ Rectangle {
             height: grid.keyHeight
         }
         Key {
-            keypadKey: keypad.showDecimalPointKey ? "." : "00"
+            keypadKey: keypad.viewModel.showDecimalPointKey ? "." : "00"
             x: 2 * (grid.keyWidth + keypad.interKeySpacing)
             y: 4 * (grid.keyHeight + keypad.interKeySpacing)
             width: grid.keyWidth
@@ -93,6 +86,7 @@ Rectangle {
         Repeater {
             model: ["multiply", "minus", "plus", "equal"]
             Key {
+                required property string modelData
                 keypadKey: modelData
                 width: operators.width
                 height: operators.keyHeight

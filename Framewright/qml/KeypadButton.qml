@@ -20,6 +20,19 @@ T.AbstractButton {
         "TC÷": "divide.timecode",
         "equal": "equal"
     })
+    readonly property var spokenNames: ({
+        "00": qsTr("Double zero"),
+        ".": qsTr("Point"),
+        "AC": qsTr("All clear"),
+        "C": qsTr("Clear"),
+        "delete.left": qsTr("Delete"),
+        "plus": qsTr("Plus"),
+        "minus": qsTr("Minus"),
+        "multiply": qsTr("Multiply"),
+        "divide": qsTr("Divide"),
+        "TC÷": qsTr("Divide by timecode"),
+        "equal": qsTr("Equals")
+    })
     readonly property string symbol: symbols[keypadKey] !== undefined ? symbols[keypadKey] : ""
     readonly property color fillColor: isEntryKey ? Theme.keypadStandardKeyColor
         : keypadKey === "equal" ? Theme.keypadResultKeyColor : Theme.keypadFunctionOperatorKeyColor
@@ -34,7 +47,8 @@ T.AbstractButton {
     implicitWidth: Theme.minimumKeySize
     implicitHeight: Theme.minimumKeySize
     text: symbol.length > 0 ? "" : keypadKey
-    Accessible.name: keypadKey
+    Accessible.role: Accessible.Button
+    Accessible.name: spokenNames[keypadKey] !== undefined ? spokenNames[keypadKey] : keypadKey
 
     background: Rectangle {
         radius: 8

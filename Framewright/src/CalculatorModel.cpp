@@ -289,6 +289,7 @@ void CalculatorModel::setPreviousKey(KeypadKey key) {
 
 void CalculatorModel::setResetInputBufferNextKeyPress(bool reset) {
     resetInputBufferNextKeyPress_ = reset;
+    emit resetInputBufferNextKeyPressChanged();
     UserDefaultsManager::set(resetInputBufferNextKeyPress_, resetInputBufferNextKeyPressKey);
 }
 

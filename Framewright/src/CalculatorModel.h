@@ -161,6 +161,9 @@ signals:
     void inputStateChanged();
     void currentOperationChanged();
     void isCalculatorErrorChanged();
+    // resetInputBufferNextKeyPress was assigned (the keypad offers the entry keys again when the
+    // next one starts a new entry).
+    void resetInputBufferNextKeyPressChanged();
 
 private:
     QString primaryValueDescriptionText() const;

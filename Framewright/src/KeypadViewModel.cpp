@@ -17,9 +17,7 @@ KeypadViewModel::KeypadViewModel(CalculatorModel& calculatorModel, QObject* pare
         model, &CalculatorModel::inputBufferChanged, this, [model] { return model->inputBuffer(); },
         [this](const InputBuffer& buffer) {
             setFlag(showClearKey_, buffer.isInMiddleOfTyping(), &KeypadViewModel::showClearKeyChanged);
-            const auto length = static_cast<std::int64_t>(kitbase::characterCount(buffer.buffer()));
-            setFlag(numericKeysDisabled_, length >= buffer.maxLength(),
-                    &KeypadViewModel::numericKeysDisabledChanged);
+            updateNumericKeysDisabled();
         });
     subscribe(
         model, &CalculatorModel::inputStateChanged, this, [model] { return model->inputState(); },
@@ -45,12 +43,44 @@ KeypadViewModel::KeypadViewModel(CalculatorModel& calculatorModel, QObject* pare
             setFlag(isDividingByTimecode_, operation == CalculatorOperation::divideByTimecode,
                     &KeypadViewModel::isDividingByTimecodeChanged);
         });
+    // A result that fills the buffer is replaced by the next entry key, so it refuses nothing.
+    connect(model, &CalculatorModel::resetInputBufferNextKeyPressChanged, this,
+            &KeypadViewModel::updateNumericKeysDisabled, Qt::DirectConnection);
+}
+
+void KeypadViewModel::updateNumericKeysDisabled() {
+    const InputBuffer& buffer = calculatorModel_.inputBuffer();
+    const auto length = static_cast<std::int64_t>(kitbase::characterCount(buffer.buffer()));
+    setFlag(numericKeysDisabled_, length >= buffer.maxLength() && !calculatorModel_.resetInputBufferNextKeyPress(),
+            &KeypadViewModel::numericKeysDisabledChanged);
 }
 
 void KeypadViewModel::setFlag(bool& flag, bool value, void (KeypadViewModel::*signal)()) {
     if (flag == value) return;
     flag = value;
     emit(this->*signal)();
+    emit disabledKeysChanged();
+}
+
+bool KeypadViewModel::isKeyEnabled(KeypadKey key) const noexcept {
+    if (numericKeysDisabled_ && key.isEntryKey()) return false;
+    if (!showClearKey_ && key == KeypadKey::del) return false;
+    if (operatorKeysDisabled_ && (key == KeypadKey::del || key.isOperatorKey())) return false;
+    if (isDividingByTimecode_ &&
+        (key == KeypadKey::add || key == KeypadKey::subtract || key == KeypadKey::multiply))
+        return false;
+    return true;
+}
+
+QStringList KeypadViewModel::disabledKeys() const {
+    QStringList keys;
+    for (KeypadKey key : KeypadKey::allCases()) {
+        if (!isKeyEnabled(key)) {
+            const std::string_view raw = key.rawValue();
+            keys << QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
+        }
+    }
+    return keys;
 }
 
 std::optional<KeypadKey> KeypadViewModel::keypadKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) noexcept {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
 #include "CalculatorModel.h"
@@ -20,7 +21,10 @@ namespace framewright {
 //   isDividingByTimecode      a division by a timecode is pending
 //   operatorKeysDisabled      the operator keys are refused (after a division by timecode and =)
 // Rules, subscribed in this order:
-//   1. inputBuffer b:      showClearKey = b typing; numericKeysDisabled = characters(b) >= maxLength
+//   1. inputBuffer b:      showClearKey = b typing; numericKeysDisabled = characters(b) >= maxLength,
+//                          unless the next entry key starts a new entry (after a result, whose
+//                          text may fill the buffer: a long ratio, 10:00:00:00); re-derived when
+//                          the model's resetInputBufferNextKeyPress changes
 //   2. inputState s:       showDecimalPointKey = s is exactly {decimal} or {decimalModifier};
 //                          divideByTimecodeDisabled = s is not exactly {timecode};
 //                          isDividingByTimecode = s holds timecode and divideByTimecode;
@@ -30,6 +34,11 @@ namespace framewright {
 // Rules 2 and 3 write the same two flags; the one that ran last decides. Change signals fire
 // only when a flag changes.
 //
+// A key is shown disabled (gray, not clickable) when any of these holds:
+//   1. numericKeysDisabled and it is an entry key (0-9, 00, .);
+//   2. !showClearKey and it is delete;
+//   3. operatorKeysDisabled and it is delete or an operator key (+ − × ÷ TC÷ =), never AC or C;
+//   4. isDividingByTimecode and it is +, − or ×.
 // The flags do not filter the keyboard: a key shown disabled is still passed on when typed.
 class KeypadViewModel : public QObject {
     Q_OBJECT
@@ -42,6 +51,8 @@ class KeypadViewModel : public QObject {
     Q_PROPERTY(bool isDividingByTimecode READ isDividingByTimecode NOTIFY isDividingByTimecodeChanged)
     Q_PROPERTY(bool operatorKeysDisabled READ operatorKeysDisabled NOTIFY operatorKeysDisabledChanged)
     Q_PROPERTY(framewright::CalculatorModel* calculatorModel READ calculatorModelPointer CONSTANT)
+    // Raw values of the keys shown disabled, in declaration order; changes with any flag.
+    Q_PROPERTY(QStringList disabledKeys READ disabledKeys NOTIFY disabledKeysChanged)
 
 public:
     // Drives CalculatorModel::shared() (the form QML creates).
@@ -56,6 +67,10 @@ public:
     bool isDividingByTimecode() const noexcept { return isDividingByTimecode_; }
     bool operatorKeysDisabled() const noexcept { return operatorKeysDisabled_; }
     CalculatorModel& calculatorModel() const noexcept { return calculatorModel_; }
+
+    // Whether the keypad offers `key` to be clicked (the rules above).
+    bool isKeyEnabled(KeypadKey key) const noexcept;
+    QStringList disabledKeys() const;
 
     // Offers a key press (a Qt::Key and its modifiers). True when it stood for a keypad key,
     // which has been passed to the calculator model (the view then swallows the event); false
@@ -80,10 +95,12 @@ signals:
     void divideByTimecodeDisabledChanged();
     void isDividingByTimecodeChanged();
     void operatorKeysDisabledChanged();
+    void disabledKeysChanged();
 
 private:
     CalculatorModel* calculatorModelPointer() const noexcept { return &calculatorModel_; }
     void setFlag(bool& flag, bool value, void (KeypadViewModel::*signal)());
+    void updateNumericKeysDisabled();
 
     CalculatorModel& calculatorModel_;
     bool showClearKey_ = false;

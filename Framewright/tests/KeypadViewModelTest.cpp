@@ -70,6 +70,51 @@ TEST_F(KeypadViewModelTest, FlagsFollowTheTypedTextAndTheOperation) {
     EXPECT_EQ(flags(), "001100");
 }
 
+// The keys the keypad refuses in each state, and the change signal the view binds to.
+TEST_F(KeypadViewModelTest, DisabledKeysFollowTheFlags) {
+    int changes = 0;
+    QObject::connect(&keypad(), &KeypadViewModel::disabledKeysChanged, [&changes] { ++changes; });
+    const QStringList entryKeys = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "00", "."};
+
+    // Nothing typed: only delete is refused.
+    EXPECT_EQ(keypad().disabledKeys(), QStringList{"delete.left"});
+    EXPECT_TRUE(keypad().isKeyEnabled(KeypadKey::allClear));
+
+    press("123456789");
+    EXPECT_GT(changes, 0);
+    EXPECT_EQ(keypad().disabledKeys(), entryKeys);
+    press("<");
+    EXPECT_TRUE(keypad().disabledKeys().isEmpty());
+
+    // A division by a timecode is pending: + − × are refused, ÷, TC÷ and = are not.
+    press("A1000T");
+    EXPECT_EQ(keypad().disabledKeys(), (QStringList{"plus", "minus", "multiply"}));
+    // Its result refuses delete and every operator key, never AC or C.
+    press("200=");
+    EXPECT_EQ(keypad().disabledKeys(),
+              (QStringList{"delete.left", "plus", "minus", "multiply", "divide", QString::fromUtf8("TC÷"), "equal"}));
+    press("5");
+    EXPECT_TRUE(keypad().disabledKeys().isEmpty());
+}
+
+// A result whose text fills the buffer is replaced by the next entry key, so the entry keys
+// stay offered; typing a full value still refuses them.
+TEST_F(KeypadViewModelTest, AResultThatFillsTheBufferRefusesNoEntryKey) {
+    press("50000000+50000000=");
+    ASSERT_GE(static_cast<std::int64_t>(model().inputBuffer().buffer().size()), model().inputBuffer().maxLength())
+        << model().inputBuffer().buffer();
+    EXPECT_FALSE(keypad().numericKeysDisabled());
+    EXPECT_TRUE(keypad().isKeyEnabled(KeypadKey::seven));
+    press("7");
+    EXPECT_EQ(model().inputBuffer().buffer(), "7");
+
+    press("A1T3=");
+    EXPECT_GE(model().inputBuffer().buffer().size(), 30u) << model().inputBuffer().buffer();
+    EXPECT_FALSE(keypad().numericKeysDisabled());
+    press("123456789");
+    EXPECT_TRUE(keypad().numericKeysDisabled());
+}
+
 TEST_F(KeypadViewModelTest, PhysicalKeysStandForKeypadKeys) {
     const auto key = [](int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return KeypadViewModel::keypadKeyFor(qtKey, modifiers);

@@ -1,0 +1,43 @@
+#include "KeyboardMonitor.h"
+
+#include "KeypadViewModel.h"
+
+#include <QKeyEvent>
+
+namespace framewright {
+
+KeyboardMonitor::KeyboardMonitor(QObject* parent) : QObject(parent) {}
+
+KeyboardMonitor::~KeyboardMonitor() {
+    if (window_ != nullptr) window_->removeEventFilter(this);
+}
+
+void KeyboardMonitor::setWindow(QQuickWindow* window) {
+    if (window_ == window) return;
+    if (window_ != nullptr) window_->removeEventFilter(this);
+    window_ = window;
+    if (window_ != nullptr) window_->installEventFilter(this);
+    emit windowChanged();
+}
+
+void KeyboardMonitor::setViewModel(KeypadViewModel* viewModel) {
+    if (viewModel_ == viewModel) return;
+    viewModel_ = viewModel;
+    emit viewModelChanged();
+}
+
+void KeyboardMonitor::setActive(bool active) {
+    if (active_ == active) return;
+    active_ = active;
+    emit activeChanged();
+}
+
+bool KeyboardMonitor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::KeyPress && active_ && viewModel_ != nullptr) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return viewModel_->handleKeyDown(key->key(), key->modifiers());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace framewright
