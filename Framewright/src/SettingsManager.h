@@ -71,7 +71,9 @@ public:
     static void resetSharedForTesting(std::optional<std::string> regionCode = std::nullopt);
 
     // Reads the four descriptors from the store. regionCode replaces the locale's region (tests).
-    explicit SettingsManager(std::optional<std::string> regionCode = std::nullopt, QObject* parent = nullptr);
+    // No default argument: QML builds its own copy of a default-constructible singleton instead
+    // of calling create(), and the views would edit a second store.
+    explicit SettingsManager(std::optional<std::string> regionCode, QObject* parent = nullptr);
 
     // The region code of the ICU locale localeName (the user's default locale when empty), or
     // "US" when it has none.

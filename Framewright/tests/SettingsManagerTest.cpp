@@ -1,5 +1,8 @@
 #include "SettingsManager.h"
 
+#include "AppState.h"
+#include "CalculatorModel.h"
+
 #include "TemporaryUserDefaults.h"
 
 #include "Kitbase/UserDefaultsManager.h"
@@ -8,7 +11,14 @@
 
 #include <unicode/locid.h>
 
+#include <type_traits>
 #include <vector>
+
+// QML builds its own copy of a singleton it can default-construct instead of asking create()
+// for the shared instance: the views would then edit a second store.
+static_assert(!std::is_default_constructible_v<framewright::SettingsManager>);
+static_assert(!std::is_default_constructible_v<framewright::CalculatorModel>);
+static_assert(!std::is_default_constructible_v<framewright::AppState>);
 
 namespace framewright {
 namespace {
@@ -52,13 +62,13 @@ TEST_F(SettingsManagerTest, RegionComesFromTheLocaleAndDefaultsToUS) {
     EXPECT_EQ(SettingsManager::regionCodeOfLocale("en_US_POSIX"), "US");
     {
         DefaultLocale locale("fr");
-        SettingsManager settings;
+        SettingsManager settings(std::nullopt);
         EXPECT_EQ(settings.regionCode(), "US");
         EXPECT_TRUE(settings.isNTSCRegion());
     }
     {
         DefaultLocale locale("en_GB");
-        SettingsManager settings;
+        SettingsManager settings(std::nullopt);
         EXPECT_EQ(settings.regionCode(), "GB");
         EXPECT_FALSE(settings.isNTSCRegion());
     }
