@@ -30,6 +30,9 @@ shots=(
     'settings-film|settings|||{"formatType":"film","filmGauge":"mm35p2","footageUnit":"rolls1000ft","frameRate":"fps23_98"}'
     'settings-frames|settings|||{"formatType":"frames"}'
     "history|history|1,2,plus,3,4,equal|"
+    "history-empty|history||"
+    "history-few|calculator|1,2,plus,3,4,equal,5,0,0,multiply,2,equal,1,0,0,0,0,divide,4,equal|"
+    "history-expanded|history|1,2,plus,3,4,equal,5,0,0,multiply,2,equal,1,0,0,0,0,divide,4,equal,2,5,minus,1,0,0,equal,1,divide,0,equal|"
 )
 
 mkdir -p "$out_dir"
