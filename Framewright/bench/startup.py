@@ -7,7 +7,10 @@ started alternately; each prints "first-frame" once its first frame is shown and
 loading the libraries; peak resident memory comes from the kernel's rusage of the child.
 
     Framewright/bench/startup.py [--build-dir build/release] [--runs 10]
-        [--platform offscreen|xcb] [--backend software|opengl]
+        [--platform offscreen|xcb] [--backend software|opengl] [--history N]
+
+With --history N, Framewright is also started on a history of N stored calculations (written
+by fill_history.py), to compare with its start on an empty history.
 
 Settings and history go to a throw-away directory, never the user's.
 """
@@ -18,6 +21,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+from fill_history import fill
 
 
 def measure(program, env):
@@ -40,6 +45,8 @@ def main():
     parser.add_argument("--platform", default="offscreen")
     parser.add_argument("--backend", choices=["software", "opengl"], default=None,
                         help="force a scene-graph backend (default: the programs' own choice, software)")
+    parser.add_argument("--history", type=int, default=0, metavar="N",
+                        help="also start Framewright on a history of N calculations")
     args = parser.parse_args()
 
     programs = {name: os.path.join(args.build_dir, "bin", name) for name in ("EmptyWindow", "Framewright")}
@@ -49,29 +56,48 @@ def main():
                      f"--target EmptyWindow Framewright")
 
     with tempfile.TemporaryDirectory() as home:
-        env = dict(os.environ, QT_QPA_PLATFORM=args.platform, FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME="1",
-                   XDG_CONFIG_HOME=os.path.join(home, "config"), XDG_DATA_HOME=os.path.join(home, "data"),
-                   XDG_CACHE_HOME=os.path.join(home, "cache"), HOME=home)
-        if args.backend == "software":
-            env["QT_QUICK_BACKEND"] = "software"
-        elif args.backend == "opengl":
-            env["QT_QUICK_BACKEND"] = "rhi"
-            env["QSG_RHI_BACKEND"] = "opengl"
-        # One warm-up each so both start from the same file cache.
-        for path in programs.values():
+        def environment(name):
+            root = os.path.join(home, name)
+            env = dict(os.environ, QT_QPA_PLATFORM=args.platform, FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME="1",
+                       XDG_CONFIG_HOME=os.path.join(root, "config"), XDG_DATA_HOME=os.path.join(root, "data"),
+                       XDG_CACHE_HOME=os.path.join(root, "cache"), HOME=root)
+            if args.backend == "software":
+                env["QT_QUICK_BACKEND"] = "software"
+            elif args.backend == "opengl":
+                env["QT_QUICK_BACKEND"] = "rhi"
+                env["QSG_RHI_BACKEND"] = "opengl"
+            return env
+
+        runs = [("EmptyWindow", programs["EmptyWindow"], environment("empty")),
+                ("Framewright", programs["Framewright"], environment("empty"))]
+        if args.history > 0:
+            env = environment("history")
+            measure(programs["Framewright"], env)  # makes the store's tables
+            store = os.path.join(env["XDG_DATA_HOME"], "Framewright", "CalculationHistoryModel.sqlite")
+            fill(store, args.history)
+            runs.append((f"+{args.history} calc", programs["Framewright"], env))
+        # One warm-up each so all start from the same file cache.
+        for _, path, env in runs:
             measure(path, env)
-        results = {name: [] for name in programs}
+        results = {name: [] for name, _, _ in runs}
         for _ in range(args.runs):
-            for name, path in programs.items():
+            for name, path, env in runs:
                 results[name].append(measure(path, env))
 
     backend = args.backend or "program default (software)"
     print(f"platform {args.platform}, backend {backend}, median of {args.runs} runs")
-    print(f"{'program':<12} {'first frame':>12} {'peak RSS':>10}")
-    for name, runs in results.items():
-        ms = statistics.median(r[0] for r in runs)
-        mb = statistics.median(r[1] for r in runs)
-        print(f"{name:<12} {ms:>9.0f} ms {mb:>7.1f} MB")
+    print(f"{'program':<14} {'first frame':>12} {'peak RSS':>10}")
+    medians = {}
+    for name, times in results.items():
+        ms = statistics.median(r[0] for r in times)
+        mb = statistics.median(r[1] for r in times)
+        medians[name] = (ms, mb)
+        print(f"{name:<14} {ms:>9.0f} ms {mb:>7.1f} MB")
+    if args.history > 0:
+        base = medians["Framewright"]
+        full = medians[f"+{args.history} calc"]
+        print(f"history of {args.history}: {full[0] / base[0]:.2f}x the start-up time, "
+              f"{full[1] - base[1]:+.1f} MB against an empty history")
 
 
 if __name__ == "__main__":

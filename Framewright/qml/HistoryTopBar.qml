@@ -3,39 +3,29 @@ import QtQuick.Templates as T
 import Framewright
 
 // The bar above the history: expand or collapse it, open the settings, share or delete all.
+// Share and delete are gray and disabled while the history is empty.
 Item {
     id: bar
 
     property bool topBarButtonsEnabled: true
     property real dividerHeight: 16
 
-    signal shareAllRequested()
+    // `source` is the button, for placing the picker.
+    signal shareAllRequested(Item source)
     signal deleteAllRequested()
-    // Emitted after the settings button has toggled the settings panel.
-    signal settingsToggled()
+    // Tab on the bar's last button: the list takes the focus if it can (returns whether it did).
+    property var tabForward: function() { return false }
 
-    implicitHeight: row.implicitHeight + 2 * row.padding
+    readonly property alias expandButton: expandButton
+    readonly property alias deleteAllButton: deleteAllButton
+
+    implicitHeight: row.implicitHeight
 
     component Divider: Rectangle {
         width: 1
         height: bar.dividerHeight
         anchors.verticalCenter: parent ? parent.verticalCenter : undefined
         color: Theme.calculationDividerColor
-    }
-
-    component BarButton: T.AbstractButton {
-        id: button
-        property string symbol
-        property color tint: enabled ? "white" : Theme.disabledLabelColor
-        focusPolicy: Qt.NoFocus
-        implicitWidth: Math.max(contentItem.implicitWidth, 24)
-        implicitHeight: 24
-        contentItem: Symbol {
-            symbol: button.symbol
-            size: 17
-            color: button.tint
-            opacity: button.pressed ? 0.6 : 1
-        }
     }
 
     Row {
@@ -48,55 +38,71 @@ Item {
         T.AbstractButton {
             id: expandButton
             objectName: "HistoryExpandContractButton"
-            focusPolicy: Qt.NoFocus
-            implicitWidth: expandContent.implicitWidth
+            focusPolicy: Qt.TabFocus
+            implicitWidth: expandContent.implicitWidth + 4
             implicitHeight: 24
+            Accessible.role: Accessible.Button
+            Accessible.name: AppState.isLogExpanded ? qsTr("Collapse history") : qsTr("Expand history")
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
             onClicked: AppState.isLogExpanded = !AppState.isLogExpanded
-            contentItem: Row {
-                id: expandContent
-                spacing: 4
-                opacity: expandButton.pressed ? 0.6 : 1
-                Text {
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: qsTr("History")
-                    color: "white"
-                    font: Theme.historyTitleFont
-                }
-                Symbol {
-                    anchors.verticalCenter: parent.verticalCenter
-                    symbol: AppState.isLogExpanded ? "chevron.up" : "chevron.down"
-                    size: 13
+
+            contentItem: Item {
+                Row {
+                    id: expandContent
+                    anchors.centerIn: parent
+                    spacing: 4
+                    opacity: expandButton.pressed ? 0.6 : 1
+                    Text {
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: qsTr("History")
+                        color: "white"
+                        font: Theme.historyTitleFont
+                    }
+                    Symbol {
+                        anchors.verticalCenter: parent.verticalCenter
+                        symbol: AppState.isLogExpanded ? "chevron.up" : "chevron.down"
+                        size: 13
+                    }
                 }
             }
+
+            FocusRing {}
         }
 
         Divider {}
 
-        BarButton {
+        HistoryButton {
             objectName: "HistorySettingsButton"
             symbol: "gearshape"
+            text: qsTr("Settings")
             onClicked: {
                 AppState.isSettingsVisible = !AppState.isSettingsVisible
-                bar.settingsToggled()
+                SettingsManager.selectedUnitIndex = 3
             }
         }
 
         Divider {}
 
-        BarButton {
+        HistoryButton {
+            id: shareAllButton
             objectName: "HistoryShareAllButton"
             symbol: "square.and.arrow.up"
+            text: qsTr("Share history")
             enabled: bar.topBarButtonsEnabled
-            onClicked: bar.shareAllRequested()
+            onClicked: bar.shareAllRequested(shareAllButton)
         }
 
         Divider {}
 
-        BarButton {
+        HistoryButton {
+            id: deleteAllButton
             objectName: "HistoryDeleteAllButton"
             symbol: "text.badge.minus"
+            text: qsTr("Delete all history")
             enabled: bar.topBarButtonsEnabled
             onClicked: bar.deleteAllRequested()
+            Keys.onTabPressed: (event) => { event.accepted = bar.tabForward() }
         }
     }
 }

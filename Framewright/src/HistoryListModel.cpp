@@ -7,6 +7,7 @@
 #include "Kitbase/DateFormatting.h"
 #include "Kitbase/FetchRequest.h"
 
+#include <QCoreApplication>
 #include <QVariantMap>
 
 #include <algorithm>
@@ -43,10 +44,10 @@ QVariantMap lineMap(const Operation& line) {
     };
 }
 
-kitbase::FetchRequest oldestFirst() {
+kitbase::FetchRequest inOrder(bool newestFirst) {
     kitbase::FetchRequest request;
     request.entityName = std::string(Calculation::entityName);
-    request.sortDescriptors = {{"lastModified", true}};
+    request.sortDescriptors = {{"lastModified", !newestFirst}};
     return request;
 }
 
@@ -60,10 +61,9 @@ HistoryListModel::HistoryListModel(PersistenceController& controller, QObject* p
     : QAbstractListModel(parent), controller_(&controller), clock_([] { return std::chrono::system_clock::now(); }) {
     connect(&controller.viewContext(), &kitbase::ManagedObjectContext::objectsDidChange, this,
             &HistoryListModel::storeDidChange);
-    rows_ = fetchRows();
     timer_.setInterval(defaultRefreshInterval);
     connect(&timer_, &QTimer::timeout, this, &HistoryListModel::refreshTimestamps);
-    timer_.start();
+    if (QCoreApplication::instance() != nullptr) timer_.start(); // timers need the event loop
 }
 
 HistoryListModel::~HistoryListModel() = default;
@@ -72,12 +72,32 @@ kitbase::ManagedObjectContext* HistoryListModel::context() const {
     return controller_ ? &controller_->viewContext() : nullptr;
 }
 
+const std::vector<HistoryListModel::RowKey>& HistoryListModel::rows() const {
+    if (!loaded_) {
+        rows_ = fetchRows();
+        loaded_ = true;
+    }
+    return rows_;
+}
+
+void HistoryListModel::setNewestFirst(bool newestFirst) {
+    if (newestFirst == newestFirst_) return;
+    newestFirst_ = newestFirst;
+    if (loaded_) {
+        beginResetModel();
+        cache_.clear();
+        rows_ = fetchRows();
+        endResetModel();
+    }
+    emit newestFirstChanged();
+}
+
 std::vector<HistoryListModel::RowKey> HistoryListModel::fetchRows() const {
     std::vector<RowKey> rows;
     kitbase::ManagedObjectContext* store = context();
     if (!store) return rows;
     std::vector<kitbase::ObjectID> ids;
-    if (auto error = store->fetchObjectIDs(oldestFirst(), ids)) {
+    if (auto error = store->fetchObjectIDs(inOrder(newestFirst_), ids)) {
         // The list keeps what it showed; the next change tries again.
         controller_->noteStoreFailure(*error);
         std::printf("Error fetching the history list: %s\n", error->localizedDescription().c_str());
@@ -94,6 +114,10 @@ std::vector<HistoryListModel::RowKey> HistoryListModel::fetchRows() const {
 }
 
 void HistoryListModel::storeDidChange(const kitbase::ObjectChanges& changes) {
+    if (!loaded_) { // nobody has seen a row yet: the list is read when first asked for
+        emit storeChanged();
+        return;
+    }
     applyRows(fetchRows());
 
     // A calculation whose lines changed is reported changed itself (its set of lines changed).
@@ -175,7 +199,7 @@ QHash<int, QByteArray> HistoryListModel::roleNames() const {
 std::shared_ptr<Calculation> HistoryListModel::calculationAt(int row) const {
     kitbase::ManagedObjectContext* store = context();
     if (!store || row < 0 || row >= count()) return nullptr;
-    const RowKey& key = rows_[static_cast<std::size_t>(row)];
+    const RowKey& key = rows()[static_cast<std::size_t>(row)];
     auto object = key.unsaved ? key.unsaved : store->existingObject(key.id);
     if (!object || object->isDeleted() || object->entity().name != Calculation::entityName) return nullptr;
     return std::static_pointer_cast<Calculation>(object);
@@ -183,7 +207,7 @@ std::shared_ptr<Calculation> HistoryListModel::calculationAt(int row) const {
 
 const HistoryListModel::RowData* HistoryListModel::rowData(int row) const {
     if (row < 0 || row >= count()) return nullptr;
-    const kitbase::ObjectID identity = rows_[static_cast<std::size_t>(row)].identity();
+    const kitbase::ObjectID identity = rows()[static_cast<std::size_t>(row)].identity();
     auto cached = std::find_if(cache_.begin(), cache_.end(), [&](const RowData& d) { return d.identity == identity; });
     if (cached == cache_.end()) {
         const auto calculation = calculationAt(row);
@@ -240,7 +264,7 @@ bool HistoryListModel::deleteCalculation(int row, const QString& expectedId) {
     const QUuid expected(expectedId);
     if (!expectedId.isEmpty() && (!calculation || calculation->id() != expected)) {
         // The rows moved since the user asked: find the calculation they saw.
-        kitbase::FetchRequest request = oldestFirst();
+        kitbase::FetchRequest request = inOrder(newestFirst_);
         request.predicate = kitbase::Predicate::where("id", kitbase::Comparison::equal, expected);
         std::vector<std::shared_ptr<kitbase::ManagedObject>> found;
         if (expected.isNull() || store->fetch(request, found) || found.empty()) return false;
@@ -257,7 +281,7 @@ void HistoryListModel::deleteAllCalculations() {
 }
 
 void HistoryListModel::refreshTimestamps() {
-    if (!rows_.empty()) emit dataChanged(index(0), index(count() - 1), {TimestampRole});
+    if (loaded_ && !rows_.empty()) emit dataChanged(index(0), index(count() - 1), {TimestampRole});
 }
 
 void HistoryListModel::setTimestampRefreshInterval(int milliseconds) {

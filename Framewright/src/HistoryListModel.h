@@ -1,8 +1,9 @@
 #pragma once
 // HistoryListModel: the stored calculations as a list for the history panel, oldest first
-// (lastModified ascending), following the store live.
+// (lastModified ascending) or, with newestFirst, newest first, following the store live.
 //
-// Lazy: the model keeps only each calculation's identity (a few dozen bytes a row); a row's
+// Lazy: the list is read when first asked for, and then keeps only each calculation's identity
+// (a few dozen bytes a row); a row's
 // lines are read from the store when a view first asks for them and kept in a small cache of
 // the most recently asked rows, so memory follows the rows on screen, not the history's size.
 //
@@ -42,6 +43,8 @@ class HistoryListModel : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
+    // Row 0 is the newest calculation (for a view that stacks rows from the bottom up).
+    Q_PROPERTY(bool newestFirst READ newestFirst WRITE setNewestFirst NOTIFY newestFirstChanged)
     Q_PROPERTY(int timestampRefreshInterval READ timestampRefreshInterval WRITE setTimestampRefreshInterval NOTIFY
                    timestampRefreshIntervalChanged)
 
@@ -70,7 +73,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    int count() const { return static_cast<int>(rows_.size()); }
+    int count() const { return static_cast<int>(rows().size()); }
+    bool newestFirst() const { return newestFirst_; }
+    void setNewestFirst(bool newestFirst);
 
     // Texts for sharing: the whole history, or one row's calculation ("" for a bad row).
     Q_INVOKABLE QString historyText() const;
@@ -98,6 +103,7 @@ public:
 
 signals:
     void countChanged();
+    void newestFirstChanged();
     void timestampRefreshIntervalChanged();
     // The store's context changed (after the rows have followed it).
     void storeChanged();
@@ -119,6 +125,7 @@ private:
     };
 
     kitbase::ManagedObjectContext* context() const;
+    const std::vector<RowKey>& rows() const;
     std::vector<RowKey> fetchRows() const;
     void storeDidChange(const kitbase::ObjectChanges& changes);
     void applyRows(std::vector<RowKey> fresh);
@@ -128,7 +135,9 @@ private:
     void forget(const kitbase::ObjectID& identity);
 
     QPointer<PersistenceController> controller_;
-    std::vector<RowKey> rows_;
+    bool newestFirst_ = false;
+    mutable bool loaded_ = false; // rows_ read from the store
+    mutable std::vector<RowKey> rows_;
     mutable std::vector<RowData> cache_;
     mutable std::uint64_t useCounter_ = 0;
     std::function<std::chrono::system_clock::time_point()> clock_;

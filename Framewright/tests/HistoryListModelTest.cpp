@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 
@@ -93,6 +94,7 @@ protected:
     }
     void TearDown() override { app_.reset(); }
 
+public:
     // A finished calculation of `lines` lines (the last one "="), in a new calculation.
     std::shared_ptr<Calculation> calculation(int lines, const std::string& value = "10") {
         auto c = Calculation::startNewCalculation(store());
@@ -148,61 +150,65 @@ TEST_F(HistoryListModelTest, ListsCalculationsOldestFirstWithTheirLines) {
 }
 
 // The list follows every kind of change with the signals a view needs, and tells each time.
-TEST_F(HistoryListModelTest, FollowsTheStoreThroughEveryKindOfChange) {
-    calculation(2, "1");
-    HistoryListModel model(store());
+void followsTheStore(HistoryListModelTest& test, PersistenceController& store, const std::filesystem::path& file,
+                     bool newestFirst) {
+    test.calculation(2, "1");
+    HistoryListModel model(store);
+    model.setNewestFirst(newestFirst);
     RowMirror mirror(model);
     int storeChanges = 0;
     QObject::connect(&model, &HistoryListModel::storeChanged, [&] { ++storeChanges; });
     auto expectInStep = [&](const char* step) {
-        EXPECT_EQ(mirror.rows(), storedHistory(store())) << step;
-        EXPECT_EQ(model.rowCount(), static_cast<int>(storedHistory(store()).size())) << step;
+        auto expected = storedHistory(store);
+        if (newestFirst) std::reverse(expected.begin(), expected.end());
+        EXPECT_EQ(mirror.rows(), expected) << step;
+        EXPECT_EQ(model.rowCount(), static_cast<int>(expected.size())) << step;
     };
 
     // Lines recorded into an open calculation, then a new calculation after "=".
-    auto open = Calculation::startNewCalculation(store());
-    record(store(), open, CalculatorOperation::add, "2");
+    auto open = Calculation::startNewCalculation(store);
+    record(store, open, CalculatorOperation::add, "2");
     expectInStep("first line of a new calculation");
-    record(store(), open, CalculatorOperation::subtract, "3");
+    record(store, open, CalculatorOperation::subtract, "3");
     expectInStep("second line");
     EXPECT_GT(storeChanges, 0);
     const int insertsBefore = mirror.inserts;
-    record(store(), open, CalculatorOperation::result, "4");
+    record(store, open, CalculatorOperation::result, "4");
     EXPECT_EQ(mirror.inserts, insertsBefore) << "a line changes its row, it adds none";
     expectInStep("result line");
 
     // All-clear: trailing lines trimmed, and a calculation with no result dropped.
-    auto trimmed = Calculation::startNewCalculation(store());
-    record(store(), trimmed, CalculatorOperation::add, "5");
-    record(store(), trimmed, CalculatorOperation::result, "6");
-    record(store(), trimmed, CalculatorOperation::add, "7");
-    Calculation::completeCurrentCalculation(store());
+    auto trimmed = Calculation::startNewCalculation(store);
+    record(store, trimmed, CalculatorOperation::add, "5");
+    record(store, trimmed, CalculatorOperation::result, "6");
+    record(store, trimmed, CalculatorOperation::add, "7");
+    Calculation::completeCurrentCalculation(store);
     expectInStep("all-clear trims");
-    auto dropped = Calculation::startNewCalculation(store());
-    record(store(), dropped, CalculatorOperation::add, "8");
-    Calculation::completeCurrentCalculation(store());
+    auto dropped = Calculation::startNewCalculation(store);
+    record(store, dropped, CalculatorOperation::add, "8");
+    Calculation::completeCurrentCalculation(store);
     expectInStep("all-clear drops");
 
     // Another copy of the program records a calculation; its save is merged.
     {
-        PersistenceController other(file());
+        PersistenceController other(file);
         auto remote = Calculation::startNewCalculation(other);
         record(other, remote, CalculatorOperation::multiply, "9");
         record(other, remote, CalculatorOperation::result, "10");
     }
-    store().persistentContainer().checkForRemoteChanges();
+    store.persistentContainer().checkForRemoteChanges();
     expectInStep("merged from another writer");
 
     // Single deletion: gone from the list at once, not yet from the file.
-    store().saveContext();
+    store.saveContext();
     const int rowsBefore = model.rowCount();
     const QString victim = model.calculationId(1);
     EXPECT_TRUE(model.deleteCalculation(1));
     expectInStep("deleted one");
     EXPECT_EQ(model.rowCount(), rowsBefore - 1);
-    EXPECT_EQ(testing::rowCount(file(), "Calculation"), rowsBefore);
-    store().saveContext();
-    EXPECT_EQ(testing::rowCount(file(), "Calculation"), rowsBefore - 1);
+    EXPECT_EQ(testing::rowCount(file, "Calculation"), rowsBefore);
+    store.saveContext();
+    EXPECT_EQ(testing::rowCount(file, "Calculation"), rowsBefore - 1);
     EXPECT_FALSE(model.deleteCalculation(0, victim)) << "already gone";
 
     // A deletion confirmed after the rows moved removes the calculation the user saw.
@@ -215,10 +221,14 @@ TEST_F(HistoryListModelTest, FollowsTheStoreThroughEveryKindOfChange) {
     model.deleteAllCalculations();
     expectInStep("deleted all");
     EXPECT_EQ(model.rowCount(), 0);
-    EXPECT_EQ(testing::rowCount(file(), "Calculation"), 0);
-    EXPECT_EQ(testing::rowCount(file(), "Operation"), 0);
+    EXPECT_EQ(testing::rowCount(file, "Calculation"), 0);
+    EXPECT_EQ(testing::rowCount(file, "Operation"), 0);
     EXPECT_EQ(model.historyText(), "No Calculations");
 }
+
+TEST_F(HistoryListModelTest, FollowsTheStoreThroughEveryKindOfChange) { followsTheStore(*this, store(), file(), false); }
+
+TEST_F(HistoryListModelTest, FollowsTheStoreNewestFirst) { followsTheStore(*this, store(), file(), true); }
 
 // A calculation is listed before its first save (empty after "=" then a digit) and keeps its
 // row and lines through the save, which renames it in the store.
