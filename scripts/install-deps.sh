@@ -11,6 +11,9 @@ packages=(
   qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-dialogs
   qml6-module-qt-labs-folderlistmodel qml6-module-qtqml-workerscript qml6-module-qttest
   libqt6svg6 fonts-roboto-unhinted
+  # The desktop's own file dialog for "Save History..." on GNOME-like desktops (GTK); without it
+  # the program shows Qt Quick's dialog in a window of its own.
+  qt6-gtk-platformtheme
 )
 
 missing=()

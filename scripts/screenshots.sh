@@ -3,11 +3,12 @@
 # pixel-identical between runs, so they can be compared):
 #   scripts/screenshots.sh [build-dir] [out-dir] [shot-name...]   defaults: build/dev, screenshots-out, all
 # Each shot starts from a fresh home (scratch settings and history). To add one, add a line to
-# `shots`: name|layout|keys|paste|primary, where layout is calculator, settings or history; keys are
-# keypad keys by raw value, comma-separated ("1", "00", ".", "plus", "minus", "multiply",
-# "divide", "TC÷", "equal", "AC", "C", "delete.left"), pressed before the shot; paste is text
-# pasted after them; primary, when given, is the JSON of the primary slot's format, saved in the
-# settings before the start.
+# `shots`: name|layout|keys|paste|primary|extra, where layout is calculator, settings or history;
+# keys are keypad keys by raw value, comma-separated ("1", "00", ".", "plus", "minus",
+# "multiply", "divide", "TC÷", "equal", "AC", "C", "delete.left"), pressed before the shot; paste
+# is text pasted after them; primary, when given, is the JSON of the primary slot's format, saved
+# in the settings before the start; extra is more VARIABLE=value settings for the program,
+# space-separated (see Framewright/src/DeveloperHooks.h: an open menu, the save panel).
 set -euo pipefail
 # Debug builds carry the leak checker; Qt Quick keeps its image cache past the check at exit.
 cd "$(dirname "$0")/.."
@@ -33,17 +34,20 @@ shots=(
     "history-empty|history||"
     "history-few|calculator|1,2,plus,3,4,equal,5,0,0,multiply,2,equal,1,0,0,0,0,divide,4,equal|"
     "history-expanded|history|1,2,plus,3,4,equal,5,0,0,multiply,2,equal,1,0,0,0,0,divide,4,equal,2,5,minus,1,0,0,equal,1,divide,0,equal|"
+    "menu-edit|calculator||||FRAMEWRIGHT_SCREENSHOT_MENU=1"
+    "menu-view|calculator||||FRAMEWRIGHT_SCREENSHOT_MENU=2"
+    "save-panel|calculator||||FRAMEWRIGHT_SCREENSHOT_SAVE_PANEL=1"
 )
 
 mkdir -p "$out_dir"
 for shot in "${shots[@]}"; do
-    IFS='|' read -r name layout keys paste primary <<<"$shot"
+    IFS='|' read -r name layout keys paste primary extra <<<"$shot"
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
         continue
     fi
     home=$(mktemp -d)
     mkdir -m 700 "$home/runtime"
-    if [ -n "$primary" ]; then
+    if [ -n "${primary:-}" ]; then
         mkdir -p "$home/config/Framewright"
         printf '[General]\ntimecode.descriptor.primary="@ByteArray(%s)"\n' "${primary//\"/\\\"}" \
             >"$home/config/Framewright/Framewright.conf"
@@ -52,7 +56,7 @@ for shot in "${shots[@]}"; do
         XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
         LSAN_OPTIONS="suppressions=$PWD/Framewright/tests/shell/lsan.supp:print_suppressions=0" \
         FRAMEWRIGHT_SCREENSHOT="$out_dir/$name.png" FRAMEWRIGHT_SCREENSHOT_LAYOUT="$layout" \
-        FRAMEWRIGHT_SCREENSHOT_KEYS="$keys" FRAMEWRIGHT_SCREENSHOT_PASTE="$paste" "$program" >/dev/null
+        FRAMEWRIGHT_SCREENSHOT_KEYS="$keys" FRAMEWRIGHT_SCREENSHOT_PASTE="$paste" ${extra:-} "$program" >/dev/null
     rm -rf "$home"
     echo "$out_dir/$name.png"
 done

@@ -1,13 +1,13 @@
 import QtQuick
-import QtQuick.Window
 import Framewright
 
-// The one window: fixed at 320 × 542, no maximise; closing it quits the program.
+// The one window: the menu bar above the calculator's content, which is exactly 320 × 542; fixed
+// size, no maximise; closing it quits the program.
 Window {
     id: window
 
     width: Theme.windowWidth
-    height: Theme.windowHeight
+    height: Theme.windowHeight + menuBar.barHeight
     minimumWidth: width
     maximumWidth: width
     minimumHeight: height
@@ -19,23 +19,66 @@ Window {
     color: Theme.windowBackgroundColor
 
     ContentView {
-        anchors.fill: parent
+        objectName: "ContentView"
+        y: menuBar.barHeight
+        width: Theme.windowWidth
+        height: Theme.windowHeight
     }
 
-    // The View commands.
-    Shortcut {
+    MenuBar {
+        id: menuBar
+        objectName: "MenuBar"
+        anchors.fill: parent
+        menus: [
+            { title: qsTr("File"), name: "File", commands: [saveHistoryCommand] },
+            { title: qsTr("Edit"), name: "Edit", commands: [copyCommand, pasteCommand] },
+            { title: qsTr("View"), name: "View", commands: [settingsCommand, historyCommand, calculatorCommand] }
+        ]
+    }
+
+    MenuCommand {
+        id: saveHistoryCommand
+        text: qsTr("Save History...")
+        sequence: "Ctrl+Shift+S"
+        onTriggered: savePanel.open()
+    }
+    MenuCommand {
+        id: copyCommand
+        text: qsTr("Copy")
+        sequence: "Ctrl+C"
+        onTriggered: MenuCommands.copy()
+    }
+    MenuCommand {
+        id: pasteCommand
+        text: qsTr("Paste")
+        sequence: "Ctrl+V"
+        onTriggered: MenuCommands.paste()
+    }
+    MenuCommand {
+        id: settingsCommand
+        text: qsTr("Settings")
         sequence: "Ctrl+3"
-        context: Qt.ApplicationShortcut
-        onActivated: AppState.isSettingsVisible = true
+        onTriggered: AppState.isSettingsVisible = true
     }
-    Shortcut {
+    MenuCommand {
+        id: historyCommand
+        text: qsTr("History")
         sequence: "Ctrl+2"
-        context: Qt.ApplicationShortcut
-        onActivated: AppState.isLogExpanded = true
+        onTriggered: AppState.isLogExpanded = true
     }
-    Shortcut {
+    MenuCommand {
+        id: calculatorCommand
+        text: qsTr("Calculator")
         sequence: "Ctrl+1"
-        context: Qt.ApplicationShortcut
-        onActivated: AppState.isDefaultState = true
+        onTriggered: AppState.isDefaultState = true
+    }
+
+    SavePanel {
+        id: savePanel
+        objectName: "SaveHistoryPanel"
+        title: qsTr("Save History")
+        proposedFileName: "History.csv"
+        acceptLabel: qsTr("Create")
+        onAccepted: file => MenuCommands.saveHistory(file)
     }
 }

@@ -85,6 +85,20 @@ QtObject {
     readonly property font popupTextFont: dosis(dosisBook, 13)
     readonly property font popupButtonFont: dosis(dosisMedium, 14)
 
+    // ---- Menu bar and menus ----
+    readonly property int menuBarHeight: 24
+    readonly property int menuWidth: 220
+    readonly property int menuItemHeight: 26
+    readonly property font menuFont: dosis(dosisBook, 13)
+    readonly property color menuBarColor: "#141417"
+    readonly property color menuColor: "#232327"
+    readonly property color menuBorderColor: "#3a3a40"
+    readonly property color menuHighlightColor: "#5c3a00"
+    readonly property color menuTextColor: "#f2f2f7"
+    readonly property color menuShortcutColor: "#9a9aa2"
+    // Around Qt Quick's own file dialog, in its window: the light face of that dialog.
+    readonly property color savePanelWindowColor: "#d4d4d4"
+
     // ---- Type roles: settings ----
     readonly property font sliderLabelFont: dosis(dosisBook, 12)
     readonly property font attributeLabelFont: dosis(dosisBook, 12)

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTimer>
 
@@ -31,6 +32,32 @@ bool applyScreenshotInput() {
         calculator.pasteText(paste);
     }
     return true;
+}
+
+QQuickItem* findItem(QQuickItem* root, const QString& name) {
+    if (root->objectName() == name) return root;
+    for (QQuickItem* child : root->childItems())
+        if (QQuickItem* found = findItem(child, name)) return found;
+    return nullptr;
+}
+
+// Opens the menu or the save panel the shot asks for; answers the window to grab.
+QQuickWindow* openRequestedPopups(QQuickWindow* window) {
+    bool menuOk = false;
+    const int menu = qEnvironmentVariableIntValue("FRAMEWRIGHT_SCREENSHOT_MENU", &menuOk);
+    if (menuOk) {
+        if (QQuickItem* bar = findItem(window->contentItem(), QStringLiteral("MenuBar")))
+            bar->setProperty("openIndex", menu);
+    }
+    if (qEnvironmentVariableIntValue("FRAMEWRIGHT_SCREENSHOT_SAVE_PANEL") == 1) {
+        if (QQuickItem* panel = findItem(window->contentItem(), QStringLiteral("SaveHistoryPanel"))) {
+            QMetaObject::invokeMethod(panel, "open");
+            auto* dialog = panel->property("dialog").value<QObject*>();
+            auto* host = dialog != nullptr ? dialog->property("hostWindow").value<QQuickWindow*>() : nullptr;
+            if (host != nullptr && host->isVisible()) return host;
+        }
+    }
+    return window;
 }
 
 } // namespace
@@ -70,9 +97,10 @@ void installDeveloperHooks(QQmlApplicationEngine& engine) {
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
                 return;
             }
+            QQuickWindow* shot = openRequestedPopups(window);
             // Later frames may still be settling images; give them a moment before the grab.
-            QTimer::singleShot(300, window, [=] {
-                const bool saved = window->grabWindow().save(screenshotPath);
+            QTimer::singleShot(400, shot, [=] {
+                const bool saved = shot->grabWindow().save(screenshotPath);
                 if (!saved) {
                     std::fprintf(stderr, "Could not write %s\n", qPrintable(screenshotPath));
                 }

@@ -6,7 +6,10 @@
 //   FRAMEWRIGHT_SCREENSHOT_LAYOUT=settings|history   the layout to shoot (default: keypad);
 //   FRAMEWRIGHT_SCREENSHOT_KEYS=<k>,<k>,...          keypad keys pressed before the shot, by raw
 //                                          value ("1", "00", "plus", "TC÷", "equal", ...);
-//   FRAMEWRIGHT_SCREENSHOT_PASTE=<text>    text pasted (as by Paste) after those keys.
+//   FRAMEWRIGHT_SCREENSHOT_PASTE=<text>    text pasted (as by Paste) after those keys;
+//   FRAMEWRIGHT_SCREENSHOT_MENU=<n>        the n-th menu of the menu bar open (0 is File);
+//   FRAMEWRIGHT_SCREENSHOT_SAVE_PANEL=1    "Save History..." open; when its dialog has a window
+//                                          of its own, that window is shot.
 // Hooks that need the calculator use the shared models, so point the user defaults and the
 // history at scratch files (HOME, XDG_*) when shooting.
 

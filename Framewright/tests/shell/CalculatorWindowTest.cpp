@@ -7,6 +7,7 @@
 #include "AppState.h"
 #include "Calculation.h"
 #include "CalculatorModel.h"
+#include "MenuCommands.h"
 #include "Operation.h"
 #include "SettingsManager.h"
 
@@ -14,7 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QFile>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QQuickItem>
 
 namespace {
@@ -196,6 +202,164 @@ TEST_F(CalculatorWindowTest, KeysAreAtLeastTheMinimumSize) {
         EXPECT_GE(button->width(), 44.0) << k;
         EXPECT_GE(button->height(), 44.0) << k;
     }
+}
+
+} // namespace
+
+namespace {
+
+using framewright::testsupport::ProgramHarness;
+
+class MenuTest : public PalCalculatorWindowTest {
+protected:
+    QString primary() { return text(QStringLiteral("DisplayPrimaryValue")); }
+    bool menuOpen() {
+        QQuickItem* box = item(QStringLiteral("MenuPopup"));
+        return box != nullptr && box->isVisible();
+    }
+};
+
+TEST_F(MenuTest, MenusListTheirCommandsWithTheirKeysAndRunThem) {
+    EXPECT_EQ(item(QStringLiteral("MenuPopup")), nullptr) << "the menu box is made when first opened";
+    struct Entry {
+        const char* menu;
+        const char* item;
+        const char* title;
+        const char* keys;
+    };
+    for (const Entry& e : {Entry{"File", "SaveHistory", "Save History...", "Ctrl+Shift+S"},
+                           Entry{"Edit", "Copy", "Copy", "Ctrl+C"}, Entry{"Edit", "Paste", "Paste", "Ctrl+V"},
+                           Entry{"View", "Settings", "Settings", "Ctrl+3"}, Entry{"View", "History", "History", "Ctrl+2"},
+                           Entry{"View", "Calculator", "Calculator", "Ctrl+1"}}) {
+        click(QStringLiteral("Menu_") + QLatin1String(e.menu));
+        const QString name = QStringLiteral("MenuItem_") + QLatin1String(e.item);
+        ASSERT_NE(item(name), nullptr) << e.item;
+        EXPECT_EQ(text(name), QString::fromUtf8(e.title));
+        EXPECT_EQ(text(name + QStringLiteral("Shortcut")), QLatin1String(e.keys));
+        // Title and key fit the menu side by side.
+        QQuickItem* row = item(name);
+        QRectF titleRect;
+        QRectF keysRect;
+        for (QQuickItem* child : row->childItems()) {
+            if (child->property("text").toString() == QString::fromUtf8(e.title)) titleRect = sceneRect(child);
+            if (child->objectName().endsWith(QStringLiteral("Shortcut"))) keysRect = sceneRect(child);
+        }
+        EXPECT_LT(titleRect.right() + 8, keysRect.left()) << e.item;
+        EXPECT_LE(keysRect.right(), sceneRect(row).right()) << e.item;
+        EXPECT_LE(sceneRect(item(QStringLiteral("MenuPopup"))).right(), 320) << e.item;
+        click(QStringLiteral("Menu_") + QLatin1String(e.menu));
+        EXPECT_FALSE(menuOpen());
+    }
+
+    // A command runs from its menu, which then closes.
+    click(QStringLiteral("Menu_View"));
+    click(QStringLiteral("MenuItem_Settings"));
+    EXPECT_TRUE(AppState::shared().isSettingsVisible());
+    EXPECT_FALSE(menuOpen());
+
+    // A click beside an open menu only closes it.
+    click(QStringLiteral("Menu_View"));
+    click(QStringLiteral("Display"));
+    EXPECT_FALSE(menuOpen());
+    EXPECT_TRUE(AppState::shared().isSettingsVisible());
+}
+
+TEST_F(MenuTest, MenusWorkFromTheKeyboard) {
+    key(Qt::Key_F10);
+    ASSERT_NE(item(QStringLiteral("MenuItem_SaveHistory")), nullptr);
+    key(Qt::Key_Right);
+    key(Qt::Key_Right);
+    ASSERT_NE(item(QStringLiteral("MenuItem_History")), nullptr);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(AppState::shared().isLogExpanded());
+    EXPECT_FALSE(menuOpen());
+    key(Qt::Key_F10);
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(menuOpen());
+}
+
+// Copy puts the primary value on the clipboard as plain text; Paste types what the clipboard
+// holds, whoever put it there.
+TEST_F(MenuTest, CopyAndPasteGoThroughTheClipboard) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_0, Qt::Key_0}) key(k);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "00:00:12:00");
+    EXPECT_EQ(clipboard->mimeData()->formats(), QStringList{"text/plain"});
+
+    key(Qt::Key_A);
+    EXPECT_EQ(primary(), "00:00:00:00");
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(primary(), "00:00:12:00");
+    key(Qt::Key_Plus);
+    clipboard->setText(QStringLiteral("tc 00:01:00:00, please"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(primary(), "00:01:12:00");
+
+    // An empty clipboard changes nothing.
+    clipboard->clear();
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(primary(), "00:01:12:00");
+    EXPECT_EQ(framewright::testsupport::historyLines(store()).back(), "=|00:01:12:00|25");
+}
+
+class SaveHistoryTest : public PalCalculatorWindowTest {
+protected:
+    QObject* panelDialog() {
+        QQuickItem* panel = item(QStringLiteral("SaveHistoryPanel"));
+        return panel == nullptr ? nullptr : panel->property("dialog").value<QObject*>();
+    }
+};
+
+// Ctrl+Shift+S opens the save panel, proposing History.csv; without a desktop dialog it shows
+// Qt Quick's in a window of its own, never inside the calculator; confirming writes the CSV.
+TEST_F(SaveHistoryTest, SavePanelOpensInItsOwnWindowAndWritesTheHistory) {
+    EXPECT_EQ(panelDialog(), nullptr) << "the file dialog is made when first needed";
+    clickKeys({"1", "2", "plus", "3", "equal"});
+    QTemporaryDir target;
+    const QString file = target.filePath(QStringLiteral("History.csv"));
+    item(QStringLiteral("SaveHistoryPanel"))->setProperty("folder", QUrl::fromLocalFile(target.path()));
+    key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QObject* dialog = panelDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* fileDialog = dialog->property("fileDialog").value<QObject*>();
+    auto* host = dialog->property("hostWindow").value<QQuickWindow*>();
+    ASSERT_TRUE(fileDialog && host);
+    EXPECT_TRUE(fileDialog->property("visible").toBool());
+    EXPECT_EQ(fileDialog->property("title").toString(), "Save History");
+    EXPECT_EQ(fileDialog->property("acceptLabel").toString(), "Create");
+    EXPECT_EQ(fileDialog->property("selectedFile").toUrl(), QUrl::fromLocalFile(file));
+    EXPECT_TRUE(host->isVisible());
+    EXPECT_EQ(host->title(), "Save History");
+    EXPECT_GE(host->width(), 640);
+    EXPECT_GE(host->height(), 480);
+    EXPECT_EQ(host->transientParent(), window());
+    // Nothing of the dialog is inside the calculator's window.
+    for (QObject* child : window()->children())
+        EXPECT_FALSE(child->inherits("QQuickPopup")) << child->metaObject()->className();
+
+    QMetaObject::invokeMethod(fileDialog, "accept");
+    EXPECT_FALSE(host->isVisible());
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << file.toStdString();
+    EXPECT_EQ(written.readAll(), QByteArray("Symbol,Value,Format\n,00:00:00:12,25\n+,00:00:00:03,25\n=,00:00:00:15,25"));
+
+    // Cancelling the next time writes nothing.
+    written.remove();
+    key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(host->isVisible());
+    QMetaObject::invokeMethod(fileDialog, "reject");
+    EXPECT_FALSE(host->isVisible());
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(MenuCommandsTest, SavingToAPlaceThatCannotBeWrittenReportsFailure) {
+    framewright::MenuCommands commands;
+    EXPECT_FALSE(commands.saveHistory(QUrl(QStringLiteral("https://example.com/History.csv"))));
+    EXPECT_FALSE(commands.saveHistory(QUrl::fromLocalFile(QStringLiteral("/nonexistent-dir/History.csv"))));
 }
 
 } // namespace

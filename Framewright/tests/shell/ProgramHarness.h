@@ -109,6 +109,11 @@ protected:
         return found == nullptr ? QString() : textOf(found);
     }
     QRectF sceneRect(QQuickItem* i) const { return i->mapRectToScene(QRectF(0, 0, i->width(), i->height())); }
+    // The item's rectangle in the calculator's content (the 320 × 542 area below the menu bar).
+    QRectF contentRect(QQuickItem* i) const {
+        QQuickItem* content = item(QStringLiteral("ContentView"));
+        return content == nullptr ? QRectF() : i->mapRectToItem(content, QRectF(0, 0, i->width(), i->height()));
+    }
     // A left click at the centre of the item named `objectName`.
     void click(const QString& objectName) {
         QQuickItem* target = item(objectName);
@@ -126,7 +131,7 @@ protected:
 private:
     static void record(QtMsgType type, const QMessageLogContext&, const QString& text) {
         messages().append({type, text});
-        if (type != QtDebugMsg) fprintf(stderr, "%s\n", qPrintable(text));
+        fprintf(stderr, "%s\n", qPrintable(text));
     }
     static QQuickItem* find(QQuickItem* root, const QString& name) {
         if (root->objectName() == name) return root;

@@ -184,6 +184,10 @@ TEST_F(ThemeTest, TextColoursContrastWithTheirBackgrounds) {
         {"disabledLabelColor", "keypadStandardKeyColor", 3.0},
         {"disabledLabelColor", "keypadFunctionOperatorKeyColor", 3.0},
         {"disabledLabelColor", "historyBackgroundColor", 3.0},
+        {"menuTextColor", "menuBarColor", 4.5},
+        {"menuTextColor", "menuColor", 4.5},
+        {"menuTextColor", "menuHighlightColor", 4.5},
+        {"menuShortcutColor", "menuColor", 4.5},
     };
     for (const Pair& pair : pairs) {
         EXPECT_GE(contrast(color(pair.text), color(pair.background)), pair.minimum)
@@ -240,9 +244,18 @@ protected:
 
 TEST_F(WindowTest, StartsFixedSizedWithoutWarnings) {
     EXPECT_TRUE(messages().isEmpty()) << messageLog().toStdString();
-    EXPECT_EQ(window()->size(), QSize(320, 542));
-    EXPECT_EQ(window()->minimumSize(), QSize(320, 542));
-    EXPECT_EQ(window()->maximumSize(), QSize(320, 542));
+    // The calculator is exactly 320 × 542 below a slim menu bar; the window holds both.
+    QQuickItem* content = item(QStringLiteral("ContentView"));
+    QQuickItem* bar = item(QStringLiteral("MenuBar"));
+    ASSERT_TRUE(content && bar);
+    const qreal barHeight = bar->property("barHeight").toReal();
+    EXPECT_GT(barHeight, 16.0);
+    EXPECT_LE(barHeight, 28.0);
+    EXPECT_EQ(sceneRect(content), QRectF(0, barHeight, 320, 542));
+    const QSize size(320, 542 + int(barHeight));
+    EXPECT_EQ(window()->size(), size);
+    EXPECT_EQ(window()->minimumSize(), size);
+    EXPECT_EQ(window()->maximumSize(), size);
     EXPECT_FALSE(window()->flags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(window()->rendererInterface()->graphicsApi(), QSGRendererInterface::Software);
 }
@@ -254,9 +267,9 @@ TEST_F(WindowTest, KeypadTakesHalfTheHeightBelowDisplayAndHistory) {
     ASSERT_TRUE(log && display && keypad);
     EXPECT_EQ(panelView("SettingsPanel"), nullptr);
 
-    const QRectF k = sceneRect(keypad);
-    const QRectF d = sceneRect(display);
-    const QRectF l = sceneRect(log);
+    const QRectF k = contentRect(keypad);
+    const QRectF d = contentRect(display);
+    const QRectF l = contentRect(log);
     EXPECT_DOUBLE_EQ(k.height(), 266.0); // half of 542 less the 5-pixel padding above and below
     EXPECT_DOUBLE_EQ(k.bottom(), 537.0);
     EXPECT_DOUBLE_EQ(d.bottom() + 5, k.top());
@@ -268,33 +281,33 @@ TEST_F(WindowTest, KeypadTakesHalfTheHeightBelowDisplayAndHistory) {
 TEST_F(WindowTest, SettingsSlideInForTheKeypadAndTheHistoryTakesTheFreedHeight) {
     QQuickItem* keypadBefore = panelView("KeypadPanel");
     ASSERT_NE(keypadBefore, nullptr);
-    const qreal keypadTop = sceneRect(keypadBefore).top();
+    const qreal keypadTop = contentRect(keypadBefore).top();
 
     AppState::shared().setIsSettingsVisible(true);
     // Both panels exist while they slide: the keypad leaves, the settings enter from below.
     ASSERT_NE(panelView("KeypadPanel"), nullptr);
     QQuickItem* entering = panelView("SettingsPanel");
     ASSERT_NE(entering, nullptr);
-    EXPECT_GE(sceneRect(entering).top(), 542.0);
+    EXPECT_GE(contentRect(entering).top(), 542.0);
 
     settle();
     EXPECT_EQ(panelView("KeypadPanel"), nullptr);
     QQuickItem* settings = panelView("SettingsPanel");
     ASSERT_NE(settings, nullptr);
-    EXPECT_DOUBLE_EQ(sceneRect(settings).height(), 319.0); // 0.6 of the available 532
-    EXPECT_DOUBLE_EQ(sceneRect(settings).bottom(), 537.0);
-    EXPECT_DOUBLE_EQ(sceneRect(item("Display")).bottom() + 5, sceneRect(settings).top());
+    EXPECT_DOUBLE_EQ(contentRect(settings).height(), 319.0); // 0.6 of the available 532
+    EXPECT_DOUBLE_EQ(contentRect(settings).bottom(), 537.0);
+    EXPECT_DOUBLE_EQ(contentRect(item("Display")).bottom() + 5, contentRect(settings).top());
 
     AppState::shared().setIsLogExpanded(true);
     settle();
     EXPECT_EQ(panelView("KeypadPanel"), nullptr);
     EXPECT_EQ(panelView("SettingsPanel"), nullptr);
-    EXPECT_DOUBLE_EQ(sceneRect(item("Display")).bottom(), 537.0);
+    EXPECT_DOUBLE_EQ(contentRect(item("Display")).bottom(), 537.0);
 
     AppState::shared().setIsDefaultState(true);
     settle();
     ASSERT_NE(panelView("KeypadPanel"), nullptr);
-    EXPECT_DOUBLE_EQ(sceneRect(panelView("KeypadPanel")).top(), keypadTop);
+    EXPECT_DOUBLE_EQ(contentRect(panelView("KeypadPanel")).top(), keypadTop);
     EXPECT_TRUE(messages().isEmpty()) << messageLog().toStdString();
 }
 

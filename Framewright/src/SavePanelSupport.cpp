@@ -1,0 +1,35 @@
+#include "SavePanelSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QQmlEngine>
+#include <QStandardPaths>
+
+namespace framewright {
+
+SavePanelSupport::SavePanelSupport(QObject* parent) : QObject(parent) {}
+
+SavePanelSupport* SavePanelSupport::create(QQmlEngine* qmlEngine, QJSEngine*) {
+    return new SavePanelSupport(qmlEngine);
+}
+
+QUrl SavePanelSupport::defaultFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QUrl::fromLocalFile(!documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath());
+}
+
+QUrl SavePanelSupport::folderOf(const QUrl& file) {
+    return file.adjusted(QUrl::RemoveFilename | QUrl::StripTrailingSlash);
+}
+
+bool SavePanelSupport::isBuiltInDialog(QObject* dialog) {
+    // The desktop's dialog is held outside the object tree; Qt Quick's own is a helper object
+    // parented to the dialog.
+    if (dialog == nullptr) return false;
+    for (const QObject* child : dialog->children()) {
+        if (child->inherits("QPlatformDialogHelper")) return true;
+    }
+    return false;
+}
+
+} // namespace framewright
