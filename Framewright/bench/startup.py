@@ -7,10 +7,10 @@ started alternately; each prints "first-frame" once its first frame is shown and
 loading the libraries; peak resident memory comes from the kernel's rusage of the child.
 
     Framewright/bench/startup.py [--build-dir build/release] [--runs 10]
-        [--platform offscreen|xcb] [--backend software|opengl] [--history N]
+        [--platform offscreen|xcb] [--backend software|opengl] [--history N [N ...]]
 
-With --history N, Framewright is also started on a history of N stored calculations (written
-by fill_history.py), to compare with its start on an empty history.
+With --history, Framewright is also started on a history of N stored calculations for each N
+(written by fill_history.py), to compare with its start on an empty history.
 
 Settings and history go to a throw-away directory, never the user's.
 """
@@ -45,7 +45,7 @@ def main():
     parser.add_argument("--platform", default="offscreen")
     parser.add_argument("--backend", choices=["software", "opengl"], default=None,
                         help="force a scene-graph backend (default: the programs' own choice, software)")
-    parser.add_argument("--history", type=int, default=0, metavar="N",
+    parser.add_argument("--history", type=int, nargs="+", default=[], metavar="N",
                         help="also start Framewright on a history of N calculations")
     args = parser.parse_args()
 
@@ -70,12 +70,12 @@ def main():
 
         runs = [("EmptyWindow", programs["EmptyWindow"], environment("empty")),
                 ("Framewright", programs["Framewright"], environment("empty"))]
-        if args.history > 0:
-            env = environment("history")
+        for count in args.history:
+            env = environment(f"history-{count}")
             measure(programs["Framewright"], env)  # makes the store's tables
             store = os.path.join(env["XDG_DATA_HOME"], "Framewright", "CalculationHistoryModel.sqlite")
-            fill(store, args.history)
-            runs.append((f"+{args.history} calc", programs["Framewright"], env))
+            fill(store, count)
+            runs.append((f"+{count} calc", programs["Framewright"], env))
         # One warm-up each so all start from the same file cache.
         for _, path, env in runs:
             measure(path, env)
@@ -93,10 +93,10 @@ def main():
         mb = statistics.median(r[1] for r in times)
         medians[name] = (ms, mb)
         print(f"{name:<14} {ms:>9.0f} ms {mb:>7.1f} MB")
-    if args.history > 0:
-        base = medians["Framewright"]
-        full = medians[f"+{args.history} calc"]
-        print(f"history of {args.history}: {full[0] / base[0]:.2f}x the start-up time, "
+    base = medians["Framewright"]
+    for count in args.history:
+        full = medians[f"+{count} calc"]
+        print(f"history of {count}: {full[0] / base[0]:.2f}x the start-up time, "
               f"{full[1] - base[1]:+.1f} MB against an empty history")
 
 
