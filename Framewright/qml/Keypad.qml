@@ -23,11 +23,6 @@ Rectangle {
         active: keypad.acceptsKeyboard
     }
 
-    component Key: KeypadButton {
-        enabled: !keypad.viewModel.disabledKeys.includes(keypadKey)
-        onClicked: keypad.viewModel.calculatorModel.keyPressedByRawValue(keypadKey)
-    }
-
     Item {
         id: grid
         readonly property real keyWidth: (width - 2 * keypad.interKeySpacing) / 3
@@ -47,8 +42,9 @@ Rectangle {
 
         Repeater {
             model: 12
-            Key {
+            KeypadButton {
                 required property int index
+                viewModel: keypad.viewModel
                 readonly property int row: Math.floor(index / 3)
                 readonly property int column: index % 3
                 keypadKey: grid.rows[row][column]
@@ -58,13 +54,15 @@ Rectangle {
                 height: grid.keyHeight
             }
         }
-        Key {
+        KeypadButton {
+            viewModel: keypad.viewModel
             keypadKey: "0"
             y: 4 * (grid.keyHeight + keypad.interKeySpacing)
             width: 2 * grid.keyWidth + keypad.interKeySpacing
             height: grid.keyHeight
         }
-        Key {
+        KeypadButton {
+            viewModel: keypad.viewModel
             keypadKey: keypad.viewModel.showDecimalPointKey ? "." : "00"
             x: 2 * (grid.keyWidth + keypad.interKeySpacing)
             y: 4 * (grid.keyHeight + keypad.interKeySpacing)
@@ -85,8 +83,9 @@ Rectangle {
 
         Repeater {
             model: ["multiply", "minus", "plus", "equal"]
-            Key {
+            KeypadButton {
                 required property string modelData
+                viewModel: keypad.viewModel
                 keypadKey: modelData
                 width: operators.width
                 height: operators.keyHeight

@@ -4,10 +4,13 @@ import Framewright
 
 // One key of the keypad, named by its key's raw value ("7", "00", "AC", "plus", "TC÷", ...).
 // Digit-entry keys are drawn in the standard colours, the rest in the function colours, and
-// the equals key on the result colour; a disabled key draws its label in gray.
+// the equals key on the result colour. The keypad's model says whether the key is offered; a
+// refused key draws its label in gray and ignores clicks. A click sends the key to the
+// calculator.
 T.AbstractButton {
     id: key
 
+    property KeypadViewModel viewModel
     property string keypadKey
 
     readonly property bool isEntryKey: /^([0-9]|00|\.)$/.test(keypadKey)
@@ -43,6 +46,8 @@ T.AbstractButton {
         : keypadKey === "delete.left" ? Theme.deleteKeyFont : Theme.functionKeyFont
 
     objectName: "KeypadKey_" + keypadKey
+    enabled: viewModel !== null && !viewModel.disabledKeys.includes(keypadKey)
+    onClicked: viewModel.calculatorModel.keyPressedByRawValue(keypadKey)
     focusPolicy: Qt.NoFocus
     implicitWidth: Theme.minimumKeySize
     implicitHeight: Theme.minimumKeySize

@@ -1,5 +1,4 @@
 import QtQuick
-import Framewright
 
 // One command of the menu bar: its title, its key equivalent and its action. The key works in
 // the window whether or not the menu is open.

@@ -1,4 +1,3 @@
-import QtQuick
 import Framewright
 
 // The pending operation beside the primary value; nothing for "none".

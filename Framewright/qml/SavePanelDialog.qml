@@ -35,7 +35,7 @@ Item {
 
     function open() {
         dialog.currentFolder = folder
-        dialog.selectedFile = folder.toString() + "/" + proposedFileName
+        dialog.selectedFile = SavePanelSupport.fileInFolder(folder, proposedFileName)
         if (!probed) {
             probed = true
             dialog.parentWindow = mainWindow

@@ -18,6 +18,13 @@ QUrl SavePanelSupport::defaultFolder() {
     return QUrl::fromLocalFile(!documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath());
 }
 
+QUrl SavePanelSupport::fileInFolder(const QUrl& folder, const QString& name) {
+    QUrl file = folder;
+    const QString path = folder.path();
+    file.setPath(path.endsWith(QLatin1Char('/')) ? path + name : path + QLatin1Char('/') + name);
+    return file;
+}
+
 QUrl SavePanelSupport::folderOf(const QUrl& file) {
     return file.adjusted(QUrl::RemoveFilename | QUrl::StripTrailingSlash);
 }

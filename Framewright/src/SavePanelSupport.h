@@ -22,6 +22,8 @@ public:
     // Where a first save is proposed: the user's documents folder when it exists, otherwise
     // the home folder.
     Q_INVOKABLE static QUrl defaultFolder();
+    // The file `name` in `folder`.
+    Q_INVOKABLE static QUrl fileInFolder(const QUrl& folder, const QString& name);
     // The folder holding `file`.
     Q_INVOKABLE static QUrl folderOf(const QUrl& file);
     // Whether `dialog` (a QtQuick.Dialogs dialog that has been opened) is drawn by Qt Quick
