@@ -118,7 +118,17 @@ void HistoryListModel::storeDidChange(const kitbase::ObjectChanges& changes) {
         emit storeChanged();
         return;
     }
-    applyRows(fetchRows());
+    // The order changes only when calculations come or go, or one other than the newest is
+    // touched (a line added to the newest, the usual change, keeps it the newest).
+    bool reorder = changes.invalidatedAll;
+    for (const auto* list : {&changes.inserted, &changes.deleted})
+        for (const auto& id : *list)
+            if (id.entity() && id.entity()->name == Calculation::entityName) reorder = true;
+    for (const auto& id : changes.updated)
+        if (id.entity() && id.entity()->name == Calculation::entityName &&
+            (rows_.empty() || id != (newestFirst_ ? rows_.front() : rows_.back()).identity()))
+            reorder = true;
+    if (reorder) applyRows(fetchRows());
 
     // A calculation whose lines changed is reported changed itself (its set of lines changed).
     std::unordered_set<kitbase::ObjectID, kitbase::ObjectID::Hash> changed;

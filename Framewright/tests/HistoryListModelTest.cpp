@@ -177,6 +177,11 @@ void followsTheStore(HistoryListModelTest& test, PersistenceController& store, c
     EXPECT_EQ(mirror.inserts, insertsBefore) << "a line changes its row, it adds none";
     expectInStep("result line");
 
+    // A line given to an older calculation (another copy's, say) makes it the newest.
+    Operation::recordOperation(Calculation::allCalculations(store).back(), CalculatorOperation::add, "1.5", "Frames",
+                               std::nullopt, std::nullopt, std::nullopt, store);
+    expectInStep("older calculation given a line");
+
     // All-clear: trailing lines trimmed, and a calculation with no result dropped.
     auto trimmed = Calculation::startNewCalculation(store);
     record(store, trimmed, CalculatorOperation::add, "5");
