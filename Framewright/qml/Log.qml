@@ -47,9 +47,9 @@ Rectangle {
         list.height = Math.min(listArea.height, Math.ceil(list.contentHeight))
     }
 
-    function showSharePicker(text, source) {
+    function showSharePicker(text, source, fileName) {
         sharePicker.active = true
-        sharePicker.item.open(text, source)
+        sharePicker.item.open(text, source, fileName)
     }
 
     function showDeleteAlert(title, confirmLabel, action, source) {
@@ -138,7 +138,8 @@ Rectangle {
             delegate: CalculationView {
                 width: ListView.view.width
                 height: implicitHeight
-                onShareRequested: (source) => log.showSharePicker(history.calculationText(index), source)
+                onShareRequested: (source) => log.showSharePicker(history.calculationText(index), source,
+                    qsTr("Calculation.txt"))
                 onDeleteRequested: (source) => log.confirmDeletion(index, calculationId, source)
                 // Newer rows are below: forward is towards row 0.
                 onTabbedOut: (forward) => {

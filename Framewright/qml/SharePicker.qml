@@ -9,6 +9,8 @@ FocusScope {
     id: picker
 
     property string text
+    // Proposed for "Save as Text…".
+    property string fileName: HistorySharing.defaultFileName
     property Item returnFocusTo: null
 
     objectName: "SharePicker"
@@ -19,8 +21,9 @@ FocusScope {
     Accessible.role: Accessible.PopupMenu
     Accessible.name: qsTr("Share")
 
-    function open(shareText, source) {
+    function open(shareText, source, proposedFileName) {
         text = shareText
+        fileName = proposedFileName !== undefined ? proposedFileName : HistorySharing.defaultFileName
         returnFocusTo = source
         const margin = 8
         let x = (width - menu.width) / 2
@@ -121,10 +124,10 @@ FocusScope {
                 KeyNavigation.tab: emailItem
                 KeyNavigation.backtab: copyItem
                 onClicked: {
-                    const shared = picker.text
+                    savePanel.textToSave = picker.text
+                    savePanel.proposedFileName = picker.fileName
                     picker.close()
-                    savePanel.active = true
-                    savePanel.item.saveText(shared)
+                    savePanel.open()
                 }
             }
             MenuItem {
@@ -143,14 +146,13 @@ FocusScope {
         }
     }
 
-    // The file chooser, made the first time "Save as Text…" is chosen.
-    Loader {
+    // Its file dialog is made the first time "Save as Text…" is chosen.
+    SavePanel {
         id: savePanel
-        active: false
-        sourceComponent: Item {
-            function saveText(shared) {
-                // Filled in once the save panel exists.
-            }
-        }
+        property string textToSave
+        objectName: "HistoryTextSavePanel"
+        title: qsTr("Save as Text")
+        acceptLabel: qsTr("Save")
+        onAccepted: (file) => HistorySharing.saveText(textToSave, file)
     }
 }

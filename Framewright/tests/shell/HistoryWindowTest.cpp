@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QQuickItem>
 #include <QUrlQuery>
@@ -283,6 +285,23 @@ TEST_F(HistoryWindowTest, SharingHandsOnExactlyTheHistoryOrCalculationText) {
     QString body = QUrlQuery(mailed).queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     EXPECT_EQ(body.toStdString(), framewright::calculationText(*newest));
+
+    // "Save as Text…" asks where, in the shared save panel, and writes the text as it is.
+    QTemporaryDir target;
+    item(QStringLiteral("HistoryTextSavePanel"))->setProperty("folder", QUrl::fromLocalFile(target.path()));
+    click(QStringLiteral("HistoryShareAllButton"));
+    click(QStringLiteral("SharePickerSave"));
+    EXPECT_FALSE(shown("SharePicker"));
+    auto* dialog = item(QStringLiteral("HistoryTextSavePanel"))->property("dialog").value<QObject*>();
+    ASSERT_NE(dialog, nullptr);
+    auto* fileDialog = dialog->property("fileDialog").value<QObject*>();
+    ASSERT_NE(fileDialog, nullptr);
+    EXPECT_EQ(fileDialog->property("title").toString(), "Save as Text");
+    EXPECT_EQ(fileDialog->property("selectedFile").toUrl(), QUrl::fromLocalFile(target.filePath("History.txt")));
+    QMetaObject::invokeMethod(fileDialog, "accept");
+    QFile saved(target.filePath(QStringLiteral("History.txt")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), history);
 
     // A click outside, or Escape, closes the picker and shares nothing.
     QGuiApplication::clipboard()->clear();
