@@ -47,7 +47,7 @@ QUrl HistorySharing::mailtoUrl(const QString& text) {
 
 bool HistorySharing::emailText(const QString& text) {
     if (urlOpener_(mailtoUrl(text))) return true;
-    std::cout << "No mail program took the history text\n" << std::flush;
+    std::cout << "Could not open a new mail message with the shared text\n" << std::flush;
     return false;
 }
 

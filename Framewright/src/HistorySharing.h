@@ -37,7 +37,8 @@ public:
     // output and returns false.
     Q_INVOKABLE bool saveText(const QString& text, const QUrl& fileUrl);
     // Opens a new mail message with the text as its body (through the desktop's mail handler).
-    // False, with a line on standard output, when no handler takes it.
+    // False, with a line on standard output, when the desktop does not take it (no mail
+    // handler, or a history too long to pass as a link: Linux limits one argument to 128 KiB).
     Q_INVOKABLE bool emailText(const QString& text);
 
     // "mailto:?body=<text>", line feeds sent as CR LF and every character outside the
