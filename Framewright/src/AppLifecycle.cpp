@@ -19,6 +19,7 @@ AppLifecycle::AppLifecycle(PersistenceController& history, std::chrono::millisec
 void AppLifecycle::attach(QGuiApplication& application) {
     connect(&application, &QGuiApplication::applicationStateChanged, this,
             &AppLifecycle::applicationStateChanged);
+    connect(&application, &QCoreApplication::aboutToQuit, this, &AppLifecycle::applicationWillQuit);
     // The first activation may have happened before anyone listened.
     if (QGuiApplication::applicationState() == Qt::ApplicationActive)
         applicationStateChanged(Qt::ApplicationActive);
@@ -34,6 +35,10 @@ void AppLifecycle::applicationStateChanged(Qt::ApplicationState state) {
     } else if (previous == Qt::ApplicationActive) {
         history_.saveContext();
     }
+}
+
+void AppLifecycle::applicationWillQuit() {
+    history_.saveContext();
 }
 
 } // namespace framewright

@@ -28,6 +28,9 @@ public:
     // Active: count the run at once, review check after the delay (a new activation restarts the
     // wait, so one check runs per settled activation). Leaving active: save the history.
     void applicationStateChanged(Qt::ApplicationState state);
+    // Quitting: save the history. Closing the window need not make the application inactive
+    // first, and a deletion or an all-clear trim is not saved by itself.
+    void applicationWillQuit();
 
 private:
     PersistenceController& history_;

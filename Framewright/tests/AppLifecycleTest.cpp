@@ -85,5 +85,17 @@ TEST_F(AppLifecycleTest, LosingFocusSavesPendingHistoryChanges) {
     EXPECT_EQ(Calculation::allCalculations(reopened).size(), 1u);
 }
 
+TEST_F(AppLifecycleTest, QuittingWhileActiveSavesPendingHistoryChanges) {
+    {
+        PersistenceController store(storeFile());
+        AppLifecycle lifecycle(store, 10s);
+        lifecycle.applicationStateChanged(Qt::ApplicationActive);
+        Calculation::startNewCalculation(store);
+        lifecycle.applicationWillQuit();
+    }
+    PersistenceController reopened(storeFile());
+    EXPECT_EQ(Calculation::allCalculations(reopened).size(), 1u);
+}
+
 } // namespace
 } // namespace framewright
