@@ -39,18 +39,19 @@ QtObject {
 
     // ---- Faces, embedded with the program ----
     // Dosis is the face of labels; its digits are proportional, so values use Roboto Condensed,
-    // whose digits all share one advance and do not jitter as a value changes.
-    readonly property FontLoader dosisLight: FontLoader { source: "qrc:/Framewright/fonts/Dosis-Light.otf" }
-    readonly property FontLoader dosisBook: FontLoader { source: "qrc:/Framewright/fonts/Dosis-Book.otf" }
-    readonly property FontLoader dosisMedium: FontLoader { source: "qrc:/Framewright/fonts/Dosis-Medium.otf" }
-    readonly property FontLoader dosisSemiBold: FontLoader { source: "qrc:/Framewright/fonts/Dosis-SemiBold.otf" }
-    readonly property FontLoader tabularLight: FontLoader { source: "qrc:/Framewright/fonts/RobotoCondensed-Light.ttf" }
-    readonly property FontLoader tabularBook: FontLoader { source: "qrc:/Framewright/fonts/RobotoCondensed-Regular.ttf" }
-    readonly property list<FontLoader> fontLoaders: [dosisLight, dosisBook, dosisMedium, dosisSemiBold, tabularLight, tabularBook]
+    // whose digits all share one advance and do not jitter as a value changes. The program adds
+    // the embedded files to the font database before the window opens (EmbeddedFonts.h); here
+    // they are named by family, weight and style.
+    readonly property var dosisLight: ({ family: "Dosis", weight: Font.Light, styleName: "Light" })
+    readonly property var dosisBook: ({ family: "Dosis", weight: Font.Normal, styleName: "Book" })
+    readonly property var dosisMedium: ({ family: "Dosis", weight: Font.Medium, styleName: "Medium" })
+    readonly property var dosisSemiBold: ({ family: "Dosis", weight: Font.DemiBold, styleName: "SemiBold" })
+    readonly property var tabularLight: ({ family: "Roboto Condensed", weight: Font.Light, styleName: "Light" })
+    readonly property var tabularBook: ({ family: "Roboto Condensed", weight: Font.Normal, styleName: "Regular" })
 
     // "Dosis-<weight>" and "DosisMonospaced-<weight>" in pixel sizes (one point is one pixel here).
-    function dosis(loader, pixelSize) {
-        return Qt.font({ family: loader.font.family, weight: loader.font.weight, styleName: loader.font.styleName, pixelSize: pixelSize })
+    function dosis(face, pixelSize) {
+        return Qt.font({ family: face.family, weight: face.weight, styleName: face.styleName, pixelSize: pixelSize })
     }
 
     // ---- Type roles: display ----

@@ -2,6 +2,7 @@
 
 #include "AppLifecycle.h"
 #include "DeveloperHooks.h"
+#include "EmbeddedFonts.h"
 #include "PersistenceController.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QUrl>
+#include <QtDebug>
 
 namespace framewright {
 
@@ -26,6 +28,13 @@ FramewrightApp::FramewrightApp(QGuiApplication& application) {
     // The history opens now, after the application object, so it can follow other copies' saves.
     lifecycle_ = std::make_unique<AppLifecycle>(PersistenceController::shared());
     lifecycle_->attach(application);
+
+    // The faces go in before the window exists: added later (as a FontLoader in the window
+    // does), they make the window drop its prepared fonts and lay out all its text again for its
+    // first frame.
+    for (const QString& face : EmbeddedFonts::registerAll()) {
+        qWarning("Could not load the embedded face %s", qPrintable(face));
+    }
 
     engine_.addImportPath(QStringLiteral("qrc:/"));
 }

@@ -103,15 +103,7 @@ protected:
     QObject* theme_ = nullptr;
 };
 
-// The faces are installed system-wide too, so a loader that fails would go unnoticed on this
-// machine and show a fallback face elsewhere.
-TEST_F(ThemeTest, EveryEmbeddedFaceLoads) {
-    for (const char* loader : {"dosisLight", "dosisBook", "dosisMedium", "dosisSemiBold", "tabularLight", "tabularBook"}) {
-        QObject* fontLoader = theme_->property(loader).value<QObject*>();
-        ASSERT_NE(fontLoader, nullptr) << loader;
-        EXPECT_EQ(fontLoader->property("status").toInt(), 1 /* FontLoader.Ready */) << loader;
-    }
-}
+// The embedded faces themselves: EmbeddedFontsTest.cpp.
 
 TEST_F(ThemeTest, RolesResolveToTheIntendedFaces) {
     struct Role {

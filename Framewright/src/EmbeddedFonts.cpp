@@ -1,0 +1,36 @@
+#include "EmbeddedFonts.h"
+
+#include <QByteArray>
+#include <QFontDatabase>
+#include <QResource>
+
+namespace framewright {
+
+QStringList EmbeddedFonts::resourcePaths() {
+    QStringList paths;
+    for (const char* file : {"Dosis-Light.otf", "Dosis-Book.otf", "Dosis-Medium.otf", "Dosis-SemiBold.otf",
+                             "RobotoCondensed-Light.ttf", "RobotoCondensed-Regular.ttf"}) {
+        paths << QStringLiteral(":/Framewright/fonts/") + QLatin1String(file);
+    }
+    return paths;
+}
+
+QStringList EmbeddedFonts::registerAll() {
+    static const QStringList failed = [] {
+        QStringList failures;
+        for (const QString& path : resourcePaths()) {
+            const QResource resource(path);
+            // A face stored uncompressed is handed over in place, without a copy of the file.
+            const QByteArray data = resource.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size())
+                : resource.uncompressedData();
+            if (!resource.isValid() || data.isEmpty() || QFontDatabase::addApplicationFontFromData(data) < 0) {
+                failures << path;
+            }
+        }
+        return failures;
+    }();
+    return failed;
+}
+
+} // namespace framewright

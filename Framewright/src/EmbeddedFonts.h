@@ -1,0 +1,25 @@
+#pragma once
+// The faces embedded with the program (qrc:/Framewright/fonts): Dosis Light, Book, Medium and
+// SemiBold for labels, Roboto Condensed Light and Regular for values (Theme.qml names them).
+//
+// They go into the application's font database once, before the window opens. Adding a face
+// while a window is open makes Qt Quick drop every font it has prepared and lay out all the
+// window's text again for its next frame, so a face added by the window itself (a FontLoader)
+// costs the start-up a second layout of everything.
+
+#include <QStringList>
+
+namespace framewright {
+
+class EmbeddedFonts {
+public:
+    // Adds every embedded face to the font database; needs the QGuiApplication. Only the first
+    // call in a process adds them, later calls answer the same. Returns the resource paths of
+    // the faces that could not be added (empty when all are in).
+    static QStringList registerAll();
+
+    // The embedded faces' resource paths, e.g. ":/Framewright/fonts/Dosis-Book.otf".
+    static QStringList resourcePaths();
+};
+
+} // namespace framewright
