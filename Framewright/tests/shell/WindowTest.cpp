@@ -10,7 +10,6 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQuickItem>
@@ -103,7 +102,7 @@ protected:
     QObject* theme_ = nullptr;
 };
 
-// The embedded faces themselves: EmbeddedFontsTest.cpp.
+// The embedded faces themselves: EmbeddedFontsTest.cpp; the symbol icons: SymbolImageTest.cpp.
 
 TEST_F(ThemeTest, RolesResolveToTheIntendedFaces) {
     struct Role {
@@ -184,37 +183,6 @@ TEST_F(ThemeTest, TextColoursContrastWithTheirBackgrounds) {
     for (const Pair& pair : pairs) {
         EXPECT_GE(contrast(color(pair.text), color(pair.background)), pair.minimum)
             << pair.text << " on " << pair.background;
-    }
-}
-
-TEST(IconTest, EverySymbolTheViewsNameIsEmbeddedAndDraws) {
-    ASSERT_TRUE(QImageReader::supportedImageFormats().contains("svg")) << "the Qt SVG image plugin is missing";
-    const char* const names[] = {
-        "delete.left", "plus", "minus", "multiply", "divide", "equal", "divide.timecode",
-        "plus.square", "minus.square", "multiply.square", "divide.square", "equal.square", "divide.timecode.square",
-        "a.square.fill", "b.square.fill", "c.square.fill", "d.square.fill", "xmark.circle.fill",
-        "chevron.up", "chevron.down", "gearshape", "square.and.arrow.up", "text.badge.minus"};
-    for (const char* name : names) {
-        QImageReader reader(QStringLiteral(":/Framewright/icons/%1.svg").arg(QLatin1String(name)));
-        reader.setScaledSize(QSize(reader.size().width() * 4, reader.size().height() * 4));
-        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
-        ASSERT_FALSE(image.isNull()) << name << ": " << reader.errorString().toStdString();
-        int inked = 0;
-        int clear = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor pixel = image.pixelColor(x, y);
-                if (pixel.alpha() == 255) {
-                    ++inked;
-                    // Drawn in white only, so a tint replaces the colour exactly.
-                    EXPECT_EQ(pixel.rgb() & 0xffffffu, 0xffffffu) << name;
-                } else if (pixel.alpha() == 0) {
-                    ++clear;
-                }
-            }
-        }
-        EXPECT_GT(inked, image.width()) << name << " draws almost nothing";
-        EXPECT_GT(clear, image.width()) << name << " has no transparent ground";
     }
 }
 
