@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Templates as T
 import Framewright
 
 // Asks before history is deleted: a title, "There is no undo", a destructive button and
@@ -54,7 +53,7 @@ FocusScope {
         }
     }
 
-    component AlertButton: T.AbstractButton {
+    component AlertButton: ButtonBase {
         id: button
         property color labelColor: Theme.popupTextColor
         focusPolicy: Qt.TabFocus

@@ -1,10 +1,9 @@
 import QtQuick
-import QtQuick.Templates as T
 import Framewright
 
 // A history button drawn without chrome: one symbol, tinted, gray while disabled. Tab reaches
 // it; Space, Return or Enter presses it.
-T.AbstractButton {
+ButtonBase {
     id: button
 
     property string symbol

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Templates as T
 import Framewright
 
 // The bar above the history: expand or collapse it, open the settings, share or delete all.
@@ -35,7 +34,7 @@ Item {
         padding: 10
         spacing: 5
 
-        T.AbstractButton {
+        ButtonBase {
             id: expandButton
             objectName: "HistoryExpandContractButton"
             focusPolicy: Qt.TabFocus

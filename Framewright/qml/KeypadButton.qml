@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Templates as T
 import Framewright
 
 // One key of the keypad, named by its key's raw value ("7", "00", "AC", "plus", "TC÷", ...).
@@ -7,7 +6,7 @@ import Framewright
 // the equals key on the result colour. The keypad's model says whether the key is offered; a
 // refused key draws its label in gray and ignores clicks. A click sends the key to the
 // calculator.
-T.AbstractButton {
+ButtonBase {
     id: key
 
     property KeypadViewModel viewModel

@@ -1,10 +1,9 @@
 import QtQuick
-import QtQuick.Templates as T
 import Framewright
 
 // A chrome-less symbol button of the settings panel, reachable with Tab; Space, Return and Enter
 // press it.
-T.AbstractButton {
+ButtonBase {
     id: button
 
     property string symbol

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Templates as T
 import Framewright
 
 // Where a history text goes: "Copy", "Save as Text…" or "Email…", in a small menu by the
@@ -58,7 +57,7 @@ FocusScope {
         onWheel: (wheel) => wheel.accepted = true
     }
 
-    component MenuItem: T.AbstractButton {
+    component MenuItem: ButtonBase {
         id: item
         focusPolicy: Qt.TabFocus
         width: parent ? parent.width : implicitWidth
