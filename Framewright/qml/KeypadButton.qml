@@ -64,7 +64,9 @@ ButtonBase {
             anchors.centerIn: parent
             visible: key.symbol.length === 0
             text: key.text
-            font: key.labelFont
+            // An empty label still prepares its face at its size: symbol keys keep the function
+            // keys' face, which the keypad shows anyway.
+            font: key.symbol.length > 0 ? Theme.functionKeyFont : key.labelFont
             color: key.labelColor
         }
         Symbol {
