@@ -4,9 +4,16 @@
 #include "DeveloperHooks.h"
 #include "EmbeddedFonts.h"
 #include "PersistenceController.h"
+#include "SymbolImage.h"
+
+#include "Framecore/NumberFormatting.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QQmlComponent>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 #include <QUrl>
@@ -14,13 +21,32 @@
 
 namespace framewright {
 
+namespace {
+
+// Work the window's first frame needs that is safe off the main thread: the embedded faces and
+// the font database, the number data of the user's locale, the symbol drawings. It runs while
+// the main thread sets up the lifecycle and the QML loader thread reads the window's types.
+// Returns the faces that could not be added.
+QStringList prepareForWindow() {
+    QStringList failedFaces = EmbeddedFonts::registerAll();
+    QFontDatabase::families();
+    framecore::formattedStringWithPrecision(0.5, 0, 3);
+    for (QDirIterator icons(QStringLiteral(":/Framewright/icons"), {QStringLiteral("*.svg")}); icons.hasNext();) {
+        SymbolImage::aspectRatio(QFileInfo(icons.next()).completeBaseName());
+    }
+    return failedFaces;
+}
+
+} // namespace
+
 void FramewrightApp::prepareProcess() {
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     }
 }
 
-FramewrightApp::FramewrightApp(QGuiApplication& application) {
+FramewrightApp::FramewrightApp(QGuiApplication& application)
+    : preparation_(std::async(std::launch::async, prepareForWindow)) {
     QGuiApplication::setOrganizationName(QStringLiteral("Framewright"));
     QGuiApplication::setApplicationName(QStringLiteral("Framewright"));
     QGuiApplication::setDesktopFileName(QStringLiteral("framewright"));
@@ -28,13 +54,6 @@ FramewrightApp::FramewrightApp(QGuiApplication& application) {
     // The history opens now, after the application object, so it can follow other copies' saves.
     lifecycle_ = std::make_unique<AppLifecycle>(PersistenceController::shared());
     lifecycle_->attach(application);
-
-    // The faces go in before the window exists: added later (as a FontLoader in the window
-    // does), they make the window drop its prepared fonts and lay out all its text again for its
-    // first frame.
-    for (const QString& face : EmbeddedFonts::registerAll()) {
-        qWarning("Could not load the embedded face %s", qPrintable(face));
-    }
 
     engine_.addImportPath(QStringLiteral("qrc:/"));
 }
@@ -44,7 +63,14 @@ FramewrightApp::~FramewrightApp() = default;
 
 bool FramewrightApp::start() {
     installDeveloperHooks(engine_);
-    engine_.load(QUrl(QStringLiteral("qrc:/Framewright/Main.qml")));
+    const QUrl main(QStringLiteral("qrc:/Framewright/Main.qml"));
+    // The window's types first, then the window: the faces must be in before it exists (added
+    // later, they would make it lay out all its text again for its first frame).
+    const QQmlComponent types(&engine_, main);
+    for (const QString& face : preparation_.get()) {
+        qWarning("Could not load the embedded face %s", qPrintable(face));
+    }
+    engine_.load(main);
     return window() != nullptr;
 }
 

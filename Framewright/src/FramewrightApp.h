@@ -4,7 +4,9 @@
 // check, history saved on losing focus), the QML engine and the window, and the developer hooks.
 
 #include <QQmlApplicationEngine>
+#include <QStringList>
 
+#include <future>
 #include <memory>
 
 class QGuiApplication;
@@ -23,14 +25,15 @@ public:
 
     // Names the application (they place the user defaults and match the desktop entry) and
     // starts following its activation. The history store in use is PersistenceController::shared()
-    // at this moment.
+    // at this moment. Starts adding the embedded faces (EmbeddedFonts.h) on a helper thread.
     explicit FramewrightApp(QGuiApplication& application);
     ~FramewrightApp();
     FramewrightApp(const FramewrightApp&) = delete;
     FramewrightApp& operator=(const FramewrightApp&) = delete;
 
-    // Loads the window (and arms the developer hooks, inert unless their variables are set).
-    // False when the window could not be created; QML has printed why.
+    // Loads the window (and arms the developer hooks, inert unless their variables are set): its
+    // types first, then, once the faces are in, the window itself. False when the window could
+    // not be created; QML has printed why.
     bool start();
 
     QQmlApplicationEngine& engine() noexcept { return engine_; }
@@ -38,6 +41,9 @@ public:
     QQuickWindow* window() const;
 
 private:
+    // Started first, in the constructor: the faces, the font database, locale data and symbol
+    // drawings made ready off the main thread; it answers the faces that could not be added.
+    std::future<QStringList> preparation_;
     std::unique_ptr<AppLifecycle> lifecycle_;
     QQmlApplicationEngine engine_;
 };
