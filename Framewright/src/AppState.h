@@ -23,11 +23,11 @@ class AppState final : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
-    Q_PROPERTY(bool isDefaultState READ isDefaultState WRITE setIsDefaultState NOTIFY isDefaultStateChanged)
-    Q_PROPERTY(bool isLogExpanded READ isLogExpanded WRITE setIsLogExpanded NOTIFY isLogExpandedChanged)
+    Q_PROPERTY(bool isDefaultState READ isDefaultState WRITE setIsDefaultState NOTIFY isDefaultStateChanged FINAL)
+    Q_PROPERTY(bool isLogExpanded READ isLogExpanded WRITE setIsLogExpanded NOTIFY isLogExpandedChanged FINAL)
     Q_PROPERTY(bool isSettingsVisible READ isSettingsVisible WRITE setIsSettingsVisible NOTIFY
-                   isSettingsVisibleChanged)
-    Q_PROPERTY(bool showingPopup READ showingPopup WRITE setShowingPopup NOTIFY showingPopupChanged)
+                   isSettingsVisibleChanged FINAL)
+    Q_PROPERTY(bool showingPopup READ showingPopup WRITE setShowingPopup NOTIFY showingPopupChanged FINAL)
 
 public:
     // Created on first use, on the thread that first asks (the main thread); never destroyed.

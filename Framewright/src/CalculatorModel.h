@@ -78,14 +78,14 @@ class CalculatorModel final : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(
-        framecore::FrameCountableRef primaryFrameValue READ primaryFrameValue NOTIFY primaryFrameValueChanged)
+        framecore::FrameCountableRef primaryFrameValue READ primaryFrameValue NOTIFY primaryFrameValueChanged FINAL)
     Q_PROPERTY(
-        QString primaryValueDescription READ primaryValueDescriptionText NOTIFY primaryFrameValueChanged)
-    Q_PROPERTY(QString formattedInputString READ formattedInputStringText NOTIFY formattedInputStringChanged)
-    Q_PROPERTY(QString inputBuffer READ inputBufferText NOTIFY inputBufferChanged)
-    Q_PROPERTY(qint64 inputState READ inputStateRawValue NOTIFY inputStateChanged)
-    Q_PROPERTY(QString currentOperation READ currentOperationRawValue NOTIFY currentOperationChanged)
-    Q_PROPERTY(bool isCalculatorError READ isCalculatorError NOTIFY isCalculatorErrorChanged)
+        QString primaryValueDescription READ primaryValueDescriptionText NOTIFY primaryFrameValueChanged FINAL)
+    Q_PROPERTY(QString formattedInputString READ formattedInputStringText NOTIFY formattedInputStringChanged FINAL)
+    Q_PROPERTY(QString inputBuffer READ inputBufferText NOTIFY inputBufferChanged FINAL)
+    Q_PROPERTY(qint64 inputState READ inputStateRawValue NOTIFY inputStateChanged FINAL)
+    Q_PROPERTY(QString currentOperation READ currentOperationRawValue NOTIFY currentOperationChanged FINAL)
+    Q_PROPERTY(bool isCalculatorError READ isCalculatorError NOTIFY isCalculatorErrorChanged FINAL)
 
 public:
     static constexpr std::string_view inputBufferKey = "inputBuffer";

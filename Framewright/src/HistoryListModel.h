@@ -42,11 +42,11 @@ class Calculation;
 class HistoryListModel : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(int count READ count NOTIFY countChanged)
+    Q_PROPERTY(int count READ count NOTIFY countChanged FINAL)
     // Row 0 is the newest calculation (for a view that stacks rows from the bottom up).
-    Q_PROPERTY(bool newestFirst READ newestFirst WRITE setNewestFirst NOTIFY newestFirstChanged)
+    Q_PROPERTY(bool newestFirst READ newestFirst WRITE setNewestFirst NOTIFY newestFirstChanged FINAL)
     Q_PROPERTY(int timestampRefreshInterval READ timestampRefreshInterval WRITE setTimestampRefreshInterval NOTIFY
-                   timestampRefreshIntervalChanged)
+                   timestampRefreshIntervalChanged FINAL)
 
 public:
     enum Role {

@@ -20,7 +20,7 @@ class HistorySharing final : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     // Proposed name for "Save as Text…".
-    Q_PROPERTY(QString defaultFileName READ defaultFileName CONSTANT)
+    Q_PROPERTY(QString defaultFileName READ defaultFileName CONSTANT FINAL)
 
 public:
     // Created on first use, never destroyed.

@@ -17,9 +17,9 @@ namespace framewright {
 class KeyboardMonitor : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged)
-    Q_PROPERTY(framewright::KeypadViewModel* viewModel READ viewModel WRITE setViewModel NOTIFY viewModelChanged)
-    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged)
+    Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged FINAL)
+    Q_PROPERTY(framewright::KeypadViewModel* viewModel READ viewModel WRITE setViewModel NOTIFY viewModelChanged FINAL)
+    Q_PROPERTY(bool active READ isActive WRITE setActive NOTIFY activeChanged FINAL)
 
 public:
     explicit KeyboardMonitor(QObject* parent = nullptr);

@@ -39,16 +39,16 @@ class SettingsManager final : public QObject {
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(framecore::FormatDescriptor primaryDescriptor READ primaryDescriptor WRITE setPrimaryDescriptor
-                   NOTIFY primaryDescriptorChanged)
+                   NOTIFY primaryDescriptorChanged FINAL)
     Q_PROPERTY(framecore::FormatDescriptor topLeftDescriptor READ topLeftDescriptor WRITE setTopLeftDescriptor
-                   NOTIFY topLeftDescriptorChanged)
+                   NOTIFY topLeftDescriptorChanged FINAL)
     Q_PROPERTY(framecore::FormatDescriptor topRightDescriptor READ topRightDescriptor WRITE setTopRightDescriptor
-                   NOTIFY topRightDescriptorChanged)
+                   NOTIFY topRightDescriptorChanged FINAL)
     Q_PROPERTY(framecore::FormatDescriptor bottomLeftDescriptor READ bottomLeftDescriptor WRITE
-                   setBottomLeftDescriptor NOTIFY bottomLeftDescriptorChanged)
+                   setBottomLeftDescriptor NOTIFY bottomLeftDescriptorChanged FINAL)
     Q_PROPERTY(int selectedUnitIndex READ selectedUnitIndex WRITE setSelectedUnitIndex NOTIFY
-                   selectedUnitIndexChanged)
-    Q_PROPERTY(bool isNTSCRegion READ isNTSCRegion CONSTANT)
+                   selectedUnitIndexChanged FINAL)
+    Q_PROPERTY(bool isNTSCRegion READ isNTSCRegion CONSTANT FINAL)
 
 public:
     static constexpr std::string_view primaryKey = "timecode.descriptor.primary";

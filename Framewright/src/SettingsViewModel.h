@@ -42,25 +42,25 @@ class SettingsManager;
 class SettingsViewModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QStringList unitLabels READ unitLabelsList CONSTANT)
+    Q_PROPERTY(QStringList unitLabels READ unitLabelsList CONSTANT FINAL)
     Q_PROPERTY(framecore::FormatDescriptor currentFormatDescriptor READ currentFormatDescriptor NOTIFY
-                   currentFormatDescriptorChanged)
-    Q_PROPERTY(int formatPageIndex READ formatPageIndex NOTIFY formatPageChanged)
-    Q_PROPERTY(int videoFrameratePageIndex READ videoFrameratePageIndex NOTIFY videoFrameratePageChanged)
-    Q_PROPERTY(int footageUnitPageIndex READ footageUnitPageIndex NOTIFY footageUnitPageChanged)
-    Q_PROPERTY(int filmFrameratePageIndex READ filmFrameratePageIndex NOTIFY filmFrameratePageChanged)
+                   currentFormatDescriptorChanged FINAL)
+    Q_PROPERTY(int formatPageIndex READ formatPageIndex NOTIFY formatPageChanged FINAL)
+    Q_PROPERTY(int videoFrameratePageIndex READ videoFrameratePageIndex NOTIFY videoFrameratePageChanged FINAL)
+    Q_PROPERTY(int footageUnitPageIndex READ footageUnitPageIndex NOTIFY footageUnitPageChanged FINAL)
+    Q_PROPERTY(int filmFrameratePageIndex READ filmFrameratePageIndex NOTIFY filmFrameratePageChanged FINAL)
     // Each item is a map {type (a SliderType as an integer), label}.
-    Q_PROPERTY(QVariantList formatSliderItems READ formatSliderItemList CONSTANT)
-    Q_PROPERTY(QVariantList footageUnitSliderItems READ footageUnitSliderItemList CONSTANT)
-    Q_PROPERTY(QVariantList videoFramerateSliderItems READ videoFramerateSliderItemList CONSTANT)
-    Q_PROPERTY(QVariantList filmFramerateSliderItems READ filmFramerateSliderItemList CONSTANT)
+    Q_PROPERTY(QVariantList formatSliderItems READ formatSliderItemList CONSTANT FINAL)
+    Q_PROPERTY(QVariantList footageUnitSliderItems READ footageUnitSliderItemList CONSTANT FINAL)
+    Q_PROPERTY(QVariantList videoFramerateSliderItems READ videoFramerateSliderItemList CONSTANT FINAL)
+    Q_PROPERTY(QVariantList filmFramerateSliderItems READ filmFramerateSliderItemList CONSTANT FINAL)
     // Each row is a map {label, value}, in the order of FormatDescriptor::attributes().
-    Q_PROPERTY(QVariantList attributes READ attributeList NOTIFY currentFormatDescriptorChanged)
-    Q_PROPERTY(bool showsVideoFramerateSlider READ showsVideoFramerateSlider NOTIFY currentFormatDescriptorChanged)
-    Q_PROPERTY(bool showsFootageUnitSlider READ showsFootageUnitSlider NOTIFY currentFormatDescriptorChanged)
-    Q_PROPERTY(bool showsFilmFramerateSlider READ showsFilmFramerateSlider NOTIFY currentFormatDescriptorChanged)
+    Q_PROPERTY(QVariantList attributes READ attributeList NOTIFY currentFormatDescriptorChanged FINAL)
+    Q_PROPERTY(bool showsVideoFramerateSlider READ showsVideoFramerateSlider NOTIFY currentFormatDescriptorChanged FINAL)
+    Q_PROPERTY(bool showsFootageUnitSlider READ showsFootageUnitSlider NOTIFY currentFormatDescriptorChanged FINAL)
+    Q_PROPERTY(bool showsFilmFramerateSlider READ showsFilmFramerateSlider NOTIFY currentFormatDescriptorChanged FINAL)
     Q_PROPERTY(int selectedUnitIndex READ selectedUnitIndex WRITE setSelectedUnitIndex NOTIFY
-                   selectedUnitIndexChanged)
+                   selectedUnitIndexChanged FINAL)
 
 public:
     // Edits SettingsManager::shared() and clears CalculatorModel::shared() (the form QML creates).

@@ -22,9 +22,9 @@ namespace framewright {
 class SymbolImage : public QQuickItem {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QString symbol READ symbol WRITE setSymbol NOTIFY symbolChanged)
-    Q_PROPERTY(qreal size READ size WRITE setSize NOTIFY sizeChanged)
-    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
+    Q_PROPERTY(QString symbol READ symbol WRITE setSymbol NOTIFY symbolChanged FINAL)
+    Q_PROPERTY(qreal size READ size WRITE setSize NOTIFY sizeChanged FINAL)
+    Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged FINAL)
 
 public:
     explicit SymbolImage(QQuickItem* parent = nullptr);
