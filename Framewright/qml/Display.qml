@@ -33,7 +33,10 @@ Rectangle {
                 id: topLeft
                 objectName: "DisplayTopLeft"
                 width: parent.width / 2
-                viewModel: display.viewModel.topLeft
+                slot: "topLeft"
+                value: display.viewModel.topLeftValue
+                unit: display.viewModel.topLeftUnit
+                isSelected: display.viewModel.topLeftSelected
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
             }
@@ -43,7 +46,10 @@ Rectangle {
                 anchors.right: parent.right
                 width: parent.width / 2
                 isRightAligned: true
-                viewModel: display.viewModel.topRight
+                slot: "topRight"
+                value: display.viewModel.topRightValue
+                unit: display.viewModel.topRightUnit
+                isSelected: display.viewModel.topRightSelected
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
             }
@@ -61,7 +67,7 @@ Rectangle {
                 id: primary
                 anchors.right: parent.right
                 width: parent.width - Theme.operationSymbolSize - 8
-                viewModel: display.viewModel.primary
+                value: display.viewModel.primaryValue
                 isError: CalculatorModel.isCalculatorError
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
@@ -75,7 +81,10 @@ Rectangle {
                 id: bottomLeft
                 objectName: "DisplayBottomLeft"
                 width: parent.width / 2
-                viewModel: display.viewModel.bottomLeft
+                slot: "bottomLeft"
+                value: display.viewModel.bottomLeftValue
+                unit: display.viewModel.bottomLeftUnit
+                isSelected: display.viewModel.bottomLeftSelected
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
             }
@@ -84,7 +93,8 @@ Rectangle {
                 anchors.right: parent.right
                 anchors.verticalCenter: parent.verticalCenter
                 width: Math.min(implicitWidth, parent.width / 2)
-                viewModel: display.viewModel.primary
+                unit: display.viewModel.primaryUnit
+                isSelected: display.viewModel.primarySelected
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
             }

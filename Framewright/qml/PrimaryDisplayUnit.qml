@@ -5,8 +5,9 @@ import Framewright
 Item {
     id: root
 
-    // The primary slot: {value, unit, isSelected, id}.
-    property var viewModel: ({ value: "", unit: "", isSelected: false, id: "primary" })
+    // The primary slot's unit, and whether the settings panel is editing the slot.
+    property string unit
+    property bool isSelected: false
     property bool settingsMode: false
     readonly property alias text: unit.text
 
@@ -25,7 +26,7 @@ Item {
         anchors.right: badge.visible ? badge.left : parent.right
         anchors.verticalCenter: parent.verticalCenter
         horizontalAlignment: Text.AlignRight
-        text: root.viewModel.unit
+        text: root.unit
         font: Theme.primaryUnitFont
         color: Theme.primaryUnitFormatColor
         elide: Text.ElideRight
@@ -35,12 +36,12 @@ Item {
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         visible: root.settingsMode
-        slot: root.viewModel.id
-        selected: root.viewModel.isSelected
+        slot: "primary"
+        selected: root.isSelected
     }
 
     TapHandler {
         enabled: root.settingsMode
-        onTapped: root.valueTapped(root.viewModel.id)
+        onTapped: root.valueTapped("primary")
     }
 }

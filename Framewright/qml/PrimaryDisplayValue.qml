@@ -7,15 +7,15 @@ import Framewright
 Text {
     id: root
 
-    // The primary slot: {value, unit, isSelected, id}.
-    property var viewModel: ({ value: "", unit: "", isSelected: false, id: "primary" })
+    // The primary slot's value.
+    property string value
     property bool settingsMode: false
     property bool isError: false
 
     signal valueTapped(string id)
 
     objectName: "DisplayPrimaryValue"
-    text: isError ? qsTr("Error") : viewModel.value
+    text: isError ? qsTr("Error") : value
     font: Theme.primaryValueFont
     color: Theme.primaryValueColor
     horizontalAlignment: Text.AlignRight
@@ -32,6 +32,6 @@ Text {
 
     TapHandler {
         enabled: root.settingsMode
-        onTapped: root.valueTapped(root.viewModel.id)
+        onTapped: root.valueTapped("primary")
     }
 }

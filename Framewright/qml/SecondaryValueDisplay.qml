@@ -7,11 +7,15 @@ import Framewright
 Item {
     id: root
 
-    // The slot: {value, unit, isSelected, id}.
-    property var viewModel: ({ value: "", unit: "", isSelected: false, id: "" })
+    // The slot: its id ("topLeft", "topRight" or "bottomLeft"), value, unit and whether the
+    // settings panel is editing it.
+    property string slot
+    property string value
+    property string unit
+    property bool isSelected: false
     property bool isRightAligned: false
     property bool settingsMode: false
-    readonly property string text: viewModel.value + " " + viewModel.unit
+    readonly property string text: value + " " + unit
 
     signal valueTapped(string id)
 
@@ -31,7 +35,7 @@ Item {
             id: value
             objectName: root.objectName + "Value"
             anchors.verticalCenter: parent.verticalCenter
-            text: root.viewModel.value
+            text: root.value
             font: Theme.secondaryValueFont
             color: Theme.secondaryUnitValueColor
         }
@@ -39,20 +43,20 @@ Item {
             objectName: root.objectName + "Unit"
             anchors.baseline: value.baseline
             leftPadding: 4
-            text: root.viewModel.unit
+            text: root.unit
             font: Theme.secondaryUnitFont
             color: Theme.secondaryUnitFormatColor
         }
         SlotBadge {
             anchors.verticalCenter: parent.verticalCenter
             visible: root.settingsMode
-            slot: root.viewModel.id
-            selected: root.viewModel.isSelected
+            slot: root.slot
+            selected: root.isSelected
         }
     }
 
     TapHandler {
         enabled: root.settingsMode
-        onTapped: root.valueTapped(root.viewModel.id)
+        onTapped: root.valueTapped(root.slot)
     }
 }

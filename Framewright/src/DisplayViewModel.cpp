@@ -176,11 +176,4 @@ QString DisplayViewModel::operationRawValue() const {
     return QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
 }
 
-QVariantMap DisplayViewModel::toMap(const DisplayValueModel& slot) {
-    return {{QStringLiteral("value"), QString::fromStdString(slot.value())},
-            {QStringLiteral("unit"), QString::fromStdString(slot.unit())},
-            {QStringLiteral("isSelected"), slot.isSelected()},
-            {QStringLiteral("id"), idText(slot.id())}};
-}
-
 } // namespace framewright

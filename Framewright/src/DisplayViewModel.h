@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 #include "Framecore/CalculatorOperation.h"
@@ -33,17 +32,26 @@ class SettingsManager;
 // primary value.
 //
 // Every assignment to a slot emits its signal (also when the value is unchanged).
-// For QML each slot is a map {value, unit, isSelected, id}; id is "primary", "topLeft",
-// "topRight" or "bottomLeft", which is also what onValueTapped takes.
+// For QML each slot is three typed properties, <slot>Value, <slot>Unit and <slot>Selected, with
+// the slot's change signal (typed, so the views' bindings are compiled ahead of time); the slot
+// ids "primary", "topLeft", "topRight" and "bottomLeft" are what onValueTapped takes.
 class DisplayViewModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QVariantMap topLeft READ topLeftMap NOTIFY topLeftChanged)
-    Q_PROPERTY(QVariantMap topRight READ topRightMap NOTIFY topRightChanged)
-    Q_PROPERTY(QVariantMap bottomLeft READ bottomLeftMap NOTIFY bottomLeftChanged)
-    Q_PROPERTY(QVariantMap primary READ primaryMap NOTIFY primaryChanged)
-    Q_PROPERTY(QString operation READ operationRawValue NOTIFY operationChanged)
-    Q_PROPERTY(bool settingsMode READ settingsMode NOTIFY settingsModeChanged)
+    Q_PROPERTY(QString topLeftValue READ topLeftValue NOTIFY topLeftChanged FINAL)
+    Q_PROPERTY(QString topLeftUnit READ topLeftUnit NOTIFY topLeftChanged FINAL)
+    Q_PROPERTY(bool topLeftSelected READ topLeftSelected NOTIFY topLeftChanged FINAL)
+    Q_PROPERTY(QString topRightValue READ topRightValue NOTIFY topRightChanged FINAL)
+    Q_PROPERTY(QString topRightUnit READ topRightUnit NOTIFY topRightChanged FINAL)
+    Q_PROPERTY(bool topRightSelected READ topRightSelected NOTIFY topRightChanged FINAL)
+    Q_PROPERTY(QString bottomLeftValue READ bottomLeftValue NOTIFY bottomLeftChanged FINAL)
+    Q_PROPERTY(QString bottomLeftUnit READ bottomLeftUnit NOTIFY bottomLeftChanged FINAL)
+    Q_PROPERTY(bool bottomLeftSelected READ bottomLeftSelected NOTIFY bottomLeftChanged FINAL)
+    Q_PROPERTY(QString primaryValue READ primaryValue NOTIFY primaryChanged FINAL)
+    Q_PROPERTY(QString primaryUnit READ primaryUnit NOTIFY primaryChanged FINAL)
+    Q_PROPERTY(bool primarySelected READ primarySelected NOTIFY primaryChanged FINAL)
+    Q_PROPERTY(QString operation READ operationRawValue NOTIFY operationChanged FINAL)
+    Q_PROPERTY(bool settingsMode READ settingsMode NOTIFY settingsModeChanged FINAL)
 
 public:
     // Observes CalculatorModel::shared(), SettingsManager::shared() and AppState::shared() (the
@@ -77,12 +85,19 @@ signals:
 private:
     using Id = DisplayValueModel::Identifier;
 
-    QVariantMap topLeftMap() const { return toMap(topLeft_); }
-    QVariantMap topRightMap() const { return toMap(topRight_); }
-    QVariantMap bottomLeftMap() const { return toMap(bottomLeft_); }
-    QVariantMap primaryMap() const { return toMap(primary_); }
+    QString topLeftValue() const { return QString::fromStdString(topLeft_.value()); }
+    QString topLeftUnit() const { return QString::fromStdString(topLeft_.unit()); }
+    bool topLeftSelected() const noexcept { return topLeft_.isSelected(); }
+    QString topRightValue() const { return QString::fromStdString(topRight_.value()); }
+    QString topRightUnit() const { return QString::fromStdString(topRight_.unit()); }
+    bool topRightSelected() const noexcept { return topRight_.isSelected(); }
+    QString bottomLeftValue() const { return QString::fromStdString(bottomLeft_.value()); }
+    QString bottomLeftUnit() const { return QString::fromStdString(bottomLeft_.unit()); }
+    bool bottomLeftSelected() const noexcept { return bottomLeft_.isSelected(); }
+    QString primaryValue() const { return QString::fromStdString(primary_.value()); }
+    QString primaryUnit() const { return QString::fromStdString(primary_.unit()); }
+    bool primarySelected() const noexcept { return primary_.isSelected(); }
     QString operationRawValue() const;
-    static QVariantMap toMap(const DisplayValueModel& slot);
 
     // Replaces a slot's value, unit or selection and publishes the slot.
     void assign(Id id, const DisplayValueModel& slot);

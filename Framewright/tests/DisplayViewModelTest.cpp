@@ -108,11 +108,10 @@ TEST_F(DisplayViewModelTest, AFormatChangeRelabelsItsSlot) {
     model().allClear();
     EXPECT_EQ(display().primary().value(), "0");
 
-    // QML reads each slot as a map.
-    const QVariantMap map = display().property("bottomLeft").toMap();
-    EXPECT_EQ(map.value("value").toString().toStdString(), display().bottomLeft().value());
-    EXPECT_EQ(map.value("unit").toString(), QStringLiteral("FT 16mm"));
-    EXPECT_EQ(map.value("id").toString(), QStringLiteral("bottomLeft"));
+    // QML reads each slot's parts as properties.
+    EXPECT_EQ(display().property("bottomLeftValue").toString().toStdString(), display().bottomLeft().value());
+    EXPECT_EQ(display().property("bottomLeftUnit").toString(), QStringLiteral("FT 16mm"));
+    EXPECT_FALSE(display().property("bottomLeftSelected").toBool());
 }
 
 } // namespace
