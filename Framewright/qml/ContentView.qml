@@ -46,6 +46,7 @@ Rectangle {
             y: content.height - root.lowerPanelSlot - height
         }
 
+        // The keypad takes the keyboard while it is shown (Keypad.qml).
         SlidingPanel {
             id: keypadPanel
             objectName: "KeypadPanel"
@@ -53,10 +54,7 @@ Rectangle {
             height: root.keypadHeight
             anchors.bottom: parent.bottom
             shown: !AppState.isLogExpanded && !AppState.isSettingsVisible
-            sourceComponent: Keypad {
-                interKeySpacing: Theme.interKeySpacing
-                acceptsKeyboard: keypadPanel.shown
-            }
+            source: "Keypad.qml"
         }
 
         SlidingPanel {
@@ -65,7 +63,7 @@ Rectangle {
             height: root.settingsHeight
             anchors.bottom: parent.bottom
             shown: AppState.isSettingsVisible
-            sourceComponent: Settings {}
+            source: "Settings.qml"
         }
     }
 

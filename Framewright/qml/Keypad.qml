@@ -10,7 +10,8 @@ Rectangle {
 
     readonly property KeypadViewModel viewModel: KeypadViewModel {}
     property real interKeySpacing: Theme.interKeySpacing
-    property bool acceptsKeyboard: true
+    // While shown: neither the expanded history nor the settings panel has taken its place.
+    readonly property bool acceptsKeyboard: !AppState.isLogExpanded && !AppState.isSettingsVisible
 
     color: Theme.keypadBackgroundColor
 
@@ -27,12 +28,8 @@ Rectangle {
         id: grid
         readonly property real keyWidth: (width - 2 * keypad.interKeySpacing) / 3
         readonly property real keyHeight: (height - 4 * keypad.interKeySpacing) / 5
-        readonly property var rows: [
-            [keypad.viewModel.showClearKey ? "C" : "AC", keypad.viewModel.isDividingByTimecode ? "TC÷" : "divide", "delete.left"],
-            ["7", "8", "9"],
-            ["4", "5", "6"],
-            ["1", "2", "3"]
-        ]
+        readonly property real columnStep: keyWidth + keypad.interKeySpacing
+        readonly property real rowStep: keyHeight + keypad.interKeySpacing
 
         anchors.left: parent.left
         anchors.top: parent.top
@@ -40,35 +37,21 @@ Rectangle {
         anchors.right: operators.left
         anchors.rightMargin: Theme.operatorKeySpacing
 
-        Repeater {
-            model: 12
-            KeypadButton {
-                required property int index
-                viewModel: keypad.viewModel
-                readonly property int row: Math.floor(index / 3)
-                readonly property int column: index % 3
-                keypadKey: grid.rows[row][column]
-                x: column * (grid.keyWidth + keypad.interKeySpacing)
-                y: row * (grid.keyHeight + keypad.interKeySpacing)
-                width: grid.keyWidth
-                height: grid.keyHeight
-            }
-        }
-        KeypadButton {
-            viewModel: keypad.viewModel
-            keypadKey: "0"
-            y: 4 * (grid.keyHeight + keypad.interKeySpacing)
-            width: 2 * grid.keyWidth + keypad.interKeySpacing
-            height: grid.keyHeight
-        }
-        KeypadButton {
-            viewModel: keypad.viewModel
-            keypadKey: keypad.viewModel.showDecimalPointKey ? "." : "00"
-            x: 2 * (grid.keyWidth + keypad.interKeySpacing)
-            y: 4 * (grid.keyHeight + keypad.interKeySpacing)
-            width: grid.keyWidth
-            height: grid.keyHeight
-        }
+        // Row by row: AC/C, ÷/TC÷, delete; 7 8 9; 4 5 6; 1 2 3; 0 (two keys wide), 00/.
+        KeypadButton { key: keypad.viewModel.keyAt(0); width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(1); x: grid.columnStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(2); x: 2 * grid.columnStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(3); y: grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(4); x: grid.columnStep; y: grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(5); x: 2 * grid.columnStep; y: grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(6); y: 2 * grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(7); x: grid.columnStep; y: 2 * grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(8); x: 2 * grid.columnStep; y: 2 * grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(9); y: 3 * grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(10); x: grid.columnStep; y: 3 * grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(11); x: 2 * grid.columnStep; y: 3 * grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(12); y: 4 * grid.rowStep; width: grid.columnStep + grid.keyWidth; height: grid.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(13); x: 2 * grid.columnStep; y: 4 * grid.rowStep; width: grid.keyWidth; height: grid.keyHeight }
     }
 
     Column {
@@ -81,15 +64,10 @@ Rectangle {
         width: Math.round(keypad.width / 4)
         spacing: Theme.operatorKeySpacing
 
-        Repeater {
-            model: ["multiply", "minus", "plus", "equal"]
-            KeypadButton {
-                required property string modelData
-                viewModel: keypad.viewModel
-                keypadKey: modelData
-                width: operators.width
-                height: operators.keyHeight
-            }
-        }
+        // × − + =
+        KeypadButton { key: keypad.viewModel.keyAt(14); width: operators.width; height: operators.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(15); width: operators.width; height: operators.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(16); width: operators.width; height: operators.keyHeight }
+        KeypadButton { key: keypad.viewModel.keyAt(17); width: operators.width; height: operators.keyHeight }
     }
 }

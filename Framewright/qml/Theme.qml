@@ -15,6 +15,10 @@ QtObject {
     readonly property color keypadFunctionOperatorKeyColor: "#232327"
     readonly property color keypadFunctionOperatorKeyLabelColor: "#ffb340"
     readonly property color keypadResultKeyColor: "#5c3a00"
+    // A key being pressed is drawn lighter.
+    readonly property color keypadStandardKeyPressedColor: Qt.lighter(keypadStandardKeyColor, 1.5)
+    readonly property color keypadFunctionOperatorKeyPressedColor: Qt.lighter(keypadFunctionOperatorKeyColor, 1.5)
+    readonly property color keypadResultKeyPressedColor: Qt.lighter(keypadResultKeyColor, 1.5)
     readonly property color primaryUnitFormatColor: "#ffb340"
     readonly property color primaryValueColor: "#ffffff"
     readonly property color secondaryUnitValueColor: "#d1d1d6"

@@ -12,6 +12,14 @@ KeypadViewModel::KeypadViewModel(QObject* parent) : KeypadViewModel(CalculatorMo
 
 KeypadViewModel::KeypadViewModel(CalculatorModel& calculatorModel, QObject* parent)
     : QObject(parent), calculatorModel_(calculatorModel) {
+    static constexpr std::array<KeypadKey::Value, keyCount> places = {
+        KeypadKey::allClear, KeypadKey::divide,   KeypadKey::del,        KeypadKey::seven, KeypadKey::eight,
+        KeypadKey::nine,     KeypadKey::four,     KeypadKey::five,       KeypadKey::six,   KeypadKey::one,
+        KeypadKey::two,      KeypadKey::three,    KeypadKey::zero,       KeypadKey::doubleZero,
+        KeypadKey::multiply, KeypadKey::subtract, KeypadKey::add,        KeypadKey::equals};
+    for (std::size_t place = 0; place < keyCount; ++place) {
+        keys_[place] = new KeypadKeyViewModel(calculatorModel, places[place], this);
+    }
     CalculatorModel* model = &calculatorModel;
     subscribe(
         model, &CalculatorModel::inputBufferChanged, this, [model] { return model->inputBuffer(); },
@@ -46,6 +54,25 @@ KeypadViewModel::KeypadViewModel(CalculatorModel& calculatorModel, QObject* pare
     // A result that fills the buffer is replaced by the next entry key, so it refuses nothing.
     connect(model, &CalculatorModel::resetInputBufferNextKeyPressChanged, this,
             &KeypadViewModel::updateNumericKeysDisabled, Qt::DirectConnection);
+    updateKeys();
+}
+
+KeypadKeyViewModel* KeypadViewModel::keyAt(int place) const {
+    return place >= 0 && place < keyCount ? keys_[static_cast<std::size_t>(place)] : nullptr;
+}
+
+void KeypadViewModel::updateKeys() {
+    for (KeypadKeyViewModel* place : keys_) {
+        KeypadKey key = place->key();
+        if (key == KeypadKey::allClear || key == KeypadKey::clear) {
+            key = showClearKey_ ? KeypadKey::clear : KeypadKey::allClear;
+        } else if (key == KeypadKey::divide || key == KeypadKey::divideByTimecode) {
+            key = isDividingByTimecode_ ? KeypadKey::divideByTimecode : KeypadKey::divide;
+        } else if (key == KeypadKey::doubleZero || key == KeypadKey::point) {
+            key = showDecimalPointKey_ ? KeypadKey::point : KeypadKey::doubleZero;
+        }
+        place->show(key, isKeyEnabled(key));
+    }
 }
 
 void KeypadViewModel::updateNumericKeysDisabled() {
@@ -58,6 +85,8 @@ void KeypadViewModel::updateNumericKeysDisabled() {
 void KeypadViewModel::setFlag(bool& flag, bool value, void (KeypadViewModel::*signal)()) {
     if (flag == value) return;
     flag = value;
+    // Keys first: whoever hears a flag change sees the keys that go with it.
+    updateKeys();
     emit(this->*signal)();
     emit disabledKeysChanged();
 }

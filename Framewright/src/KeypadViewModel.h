@@ -6,6 +6,9 @@
 
 #include "CalculatorModel.h"
 #include "KeypadKey.h"
+#include "KeypadKeyViewModel.h"
+
+#include <array>
 
 #include <optional>
 
@@ -40,19 +43,24 @@ namespace framewright {
 //   3. operatorKeysDisabled and it is delete or an operator key (+ − × ÷ TC÷ =), never AC or C;
 //   4. isDividingByTimecode and it is +, − or ×.
 // The flags do not filter the keyboard: a key shown disabled is still passed on when typed.
+//
+// The keypad's places, each a KeypadKeyViewModel kept current with the flags (keyAt):
+//   0 AC, or C when showClearKey   1 ÷, or TC÷ when isDividingByTimecode   2 delete
+//   3-5 7 8 9   6-8 4 5 6   9-11 1 2 3   12 0   13 00, or . when showDecimalPointKey
+//   14-17 the operator column: × − + =
 class KeypadViewModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(bool showClearKey READ showClearKey NOTIFY showClearKeyChanged)
-    Q_PROPERTY(bool numericKeysDisabled READ numericKeysDisabled NOTIFY numericKeysDisabledChanged)
-    Q_PROPERTY(bool showDecimalPointKey READ showDecimalPointKey NOTIFY showDecimalPointKeyChanged)
+    Q_PROPERTY(bool showClearKey READ showClearKey NOTIFY showClearKeyChanged FINAL)
+    Q_PROPERTY(bool numericKeysDisabled READ numericKeysDisabled NOTIFY numericKeysDisabledChanged FINAL)
+    Q_PROPERTY(bool showDecimalPointKey READ showDecimalPointKey NOTIFY showDecimalPointKeyChanged FINAL)
     Q_PROPERTY(
-        bool divideByTimecodeDisabled READ divideByTimecodeDisabled NOTIFY divideByTimecodeDisabledChanged)
-    Q_PROPERTY(bool isDividingByTimecode READ isDividingByTimecode NOTIFY isDividingByTimecodeChanged)
-    Q_PROPERTY(bool operatorKeysDisabled READ operatorKeysDisabled NOTIFY operatorKeysDisabledChanged)
-    Q_PROPERTY(framewright::CalculatorModel* calculatorModel READ calculatorModelPointer CONSTANT)
+        bool divideByTimecodeDisabled READ divideByTimecodeDisabled NOTIFY divideByTimecodeDisabledChanged FINAL)
+    Q_PROPERTY(bool isDividingByTimecode READ isDividingByTimecode NOTIFY isDividingByTimecodeChanged FINAL)
+    Q_PROPERTY(bool operatorKeysDisabled READ operatorKeysDisabled NOTIFY operatorKeysDisabledChanged FINAL)
+    Q_PROPERTY(framewright::CalculatorModel* calculatorModel READ calculatorModelPointer CONSTANT FINAL)
     // Raw values of the keys shown disabled, in declaration order; changes with any flag.
-    Q_PROPERTY(QStringList disabledKeys READ disabledKeys NOTIFY disabledKeysChanged)
+    Q_PROPERTY(QStringList disabledKeys READ disabledKeys NOTIFY disabledKeysChanged FINAL)
 
 public:
     // Drives CalculatorModel::shared() (the form QML creates).
@@ -71,6 +79,10 @@ public:
     // Whether the keypad offers `key` to be clicked (the rules above).
     bool isKeyEnabled(KeypadKey key) const noexcept;
     QStringList disabledKeys() const;
+
+    static constexpr int keyCount = 18;
+    // The key at a place of the keypad (above); null outside 0 ... keyCount - 1.
+    Q_INVOKABLE framewright::KeypadKeyViewModel* keyAt(int place) const;
 
     // Offers a key press (a Qt::Key and its modifiers). True when it stood for a keypad key,
     // which has been passed to the calculator model (the view then swallows the event); false
@@ -101,6 +113,7 @@ private:
     CalculatorModel* calculatorModelPointer() const noexcept { return &calculatorModel_; }
     void setFlag(bool& flag, bool value, void (KeypadViewModel::*signal)());
     void updateNumericKeysDisabled();
+    void updateKeys();
 
     CalculatorModel& calculatorModel_;
     bool showClearKey_ = false;
@@ -109,6 +122,7 @@ private:
     bool divideByTimecodeDisabled_ = false;
     bool isDividingByTimecode_ = false;
     bool operatorKeysDisabled_ = false;
+    std::array<KeypadKeyViewModel*, keyCount> keys_{};
 };
 
 } // namespace framewright

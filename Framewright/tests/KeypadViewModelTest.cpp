@@ -1,4 +1,5 @@
 #include "KeypadViewModel.h"
+#include "KeypadKeyViewModel.h"
 
 #include "CalculatorModelTesting.h"
 
@@ -95,6 +96,55 @@ TEST_F(KeypadViewModelTest, DisabledKeysFollowTheFlags) {
               (QStringList{"delete.left", "plus", "minus", "multiply", "divide", QString::fromUtf8("TC÷"), "equal"}));
     press("5");
     EXPECT_TRUE(keypad().disabledKeys().isEmpty());
+}
+
+// The keypad's places show the keys the flags call for, each enabled exactly as isKeyEnabled
+// says, and tell the view only when something changed.
+TEST_F(KeypadViewModelTest, PlacesShowTheirCurrentKeys) {
+    const auto shown = [this] {
+        std::string text;
+        for (int place = 0; place < KeypadViewModel::keyCount; ++place) {
+            const KeypadKeyViewModel* key = keypad().keyAt(place);
+            EXPECT_EQ(key->isEnabled(), keypad().isKeyEnabled(key->key())) << key->rawValue().toStdString();
+            text += key->rawValue().toStdString() + (key->isEnabled() ? " " : "~ ");
+        }
+        return text;
+    };
+    EXPECT_EQ(keypad().keyAt(-1), nullptr);
+    EXPECT_EQ(keypad().keyAt(KeypadViewModel::keyCount), nullptr);
+    EXPECT_EQ(shown(), "AC divide delete.left~ 7 8 9 4 5 6 1 2 3 0 00 multiply minus plus equal ");
+
+    int changes = 0;
+    QObject::connect(keypad().keyAt(0), &KeypadKeyViewModel::changed, [&changes] { ++changes; });
+    press("1");
+    EXPECT_EQ(changes, 1);
+    press("2");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(shown(), "C divide delete.left 7 8 9 4 5 6 1 2 3 0 00 multiply minus plus equal ");
+
+    press("A1000T");
+    EXPECT_EQ(shown(), "C TC\xc3\xb7 delete.left 7 8 9 4 5 6 1 2 3 0 00 multiply~ minus~ plus~ equal ");
+    press("A5*2");
+    EXPECT_EQ(shown(), "C divide delete.left 7 8 9 4 5 6 1 2 3 0 . multiply minus plus equal ");
+
+    // What each key draws, how it is named and styled.
+    const KeypadKeyViewModel& point = *keypad().keyAt(13);
+    EXPECT_EQ(point.label(), ".");
+    EXPECT_EQ(point.spokenName(), "Point");
+    EXPECT_EQ(point.style(), KeypadKeyViewModel::Entry);
+    const KeypadKeyViewModel& del = *keypad().keyAt(2);
+    EXPECT_TRUE(del.label().isEmpty());
+    EXPECT_EQ(del.symbol(), "delete.left");
+    EXPECT_EQ(del.style(), KeypadKeyViewModel::Delete);
+    EXPECT_EQ(keypad().keyAt(1)->symbol(), "divide");
+    EXPECT_EQ(keypad().keyAt(17)->style(), KeypadKeyViewModel::Equals);
+    EXPECT_EQ(keypad().keyAt(0)->style(), KeypadKeyViewModel::Function);
+    EXPECT_EQ(keypad().keyAt(7)->spokenName(), "5");
+
+    // A click sends the place's current key.
+    keypad().keyAt(13)->press();
+    keypad().keyAt(7)->press();
+    EXPECT_EQ(buffer(), "2.5");
 }
 
 // A result whose text fills the buffer is replaced by the next entry key, so the entry keys
