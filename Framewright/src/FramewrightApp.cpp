@@ -55,27 +55,35 @@ FramewrightApp::FramewrightApp(QGuiApplication& application)
     lifecycle_ = std::make_unique<AppLifecycle>(PersistenceController::shared());
     lifecycle_->attach(application);
 
-    engine_.addImportPath(QStringLiteral("qrc:/"));
+    engine_->addImportPath(QStringLiteral("qrc:/"));
 }
 
-// The window goes before the lifecycle: its views may still save as they close.
-FramewrightApp::~FramewrightApp() = default;
+FramewrightApp::~FramewrightApp() {
+    // The window goes before the lifecycle: its views may still save as they close.
+    engine_.reset();
+    // Item views hand the rows they drop to the application, to be deleted later. Those dropped
+    // as the window is destroyed (the rows of a file dialog opened once, history rows deleted
+    // since the list last laid out) would wait for an event loop that no longer runs and be
+    // deleted with the application object, after its fonts: laying out their text then aborts
+    // the program. They are deleted now, while the application is whole.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 bool FramewrightApp::start() {
-    installDeveloperHooks(engine_);
+    installDeveloperHooks(*engine_);
     const QUrl main(QStringLiteral("qrc:/Framewright/Main.qml"));
     // The window's types first, then the window: the faces must be in before it exists (added
     // later, they would make it lay out all its text again for its first frame).
-    const QQmlComponent types(&engine_, main);
+    const QQmlComponent types(engine_.get(), main);
     for (const QString& face : preparation_.get()) {
         qWarning("Could not load the embedded face %s", qPrintable(face));
     }
-    engine_.load(main);
+    engine_->load(main);
     return window() != nullptr;
 }
 
 QQuickWindow* FramewrightApp::window() const {
-    const QList<QObject*> roots = engine_.rootObjects();
+    const QList<QObject*> roots = engine_->rootObjects();
     return roots.isEmpty() ? nullptr : qobject_cast<QQuickWindow*>(roots.first());
 }
 

@@ -27,6 +27,8 @@ public:
     // starts following its activation. The history store in use is PersistenceController::shared()
     // at this moment. Starts adding the embedded faces (EmbeddedFonts.h) on a helper thread.
     explicit FramewrightApp(QGuiApplication& application);
+    // Closes the window and finishes destroying everything it held before returning: nothing of
+    // it is left to the application object, so the application can be destroyed next.
     ~FramewrightApp();
     FramewrightApp(const FramewrightApp&) = delete;
     FramewrightApp& operator=(const FramewrightApp&) = delete;
@@ -36,7 +38,7 @@ public:
     // not be created; QML has printed why.
     bool start();
 
-    QQmlApplicationEngine& engine() noexcept { return engine_; }
+    QQmlApplicationEngine& engine() noexcept { return *engine_; }
     // The window, or null before start() or after a failed start.
     QQuickWindow* window() const;
 
@@ -45,7 +47,8 @@ private:
     // drawings made ready off the main thread; it answers the faces that could not be added.
     std::future<QStringList> preparation_;
     std::unique_ptr<AppLifecycle> lifecycle_;
-    QQmlApplicationEngine engine_;
+    // Destroyed first, explicitly, by the destructor (see there).
+    std::unique_ptr<QQmlApplicationEngine> engine_ = std::make_unique<QQmlApplicationEngine>();
 };
 
 } // namespace framewright

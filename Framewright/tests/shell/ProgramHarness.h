@@ -20,6 +20,9 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPointer>
+#include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -54,6 +57,7 @@ protected:
         ASSERT_TRUE(defaults_.isValid() && storeDir_.isValid());
         messages().clear();
         previousHandler_ = qInstallMessageHandler(&ProgramHarness::record);
+        for (QObject* child : qApp->children()) alreadyThere_.append(child);
         PersistenceController::setSharedForTesting(std::make_unique<PersistenceController>(storeFile()));
         SettingsManager::resetSharedForTesting("US");
         CalculatorModel::resetSharedForTesting();
@@ -73,8 +77,9 @@ protected:
     }
 
     void TearDown() override {
-        program_.reset();
-        window_ = nullptr;
+        if (program_ != nullptr) {
+            if (const std::string left = closeProgram(); !left.empty()) ADD_FAILURE() << "left to the application: " << left;
+        }
         QCoreApplication::processEvents();
         qInstallMessageHandler(previousHandler_);
         for (const Message& m : messages()) {
@@ -85,6 +90,34 @@ protected:
         AppState::shared().setIsDefaultState(true);
         CalculatorModel::resetSharedForTesting();
         SettingsManager::resetSharedForTesting("US");
+    }
+
+    // Quits as the program does: the event loop finishes what it has queued, the program is
+    // destroyed, and the application object would be next. Answers what the program left to the
+    // application: Qt Quick items, windows and other objects made by QML, one a line as
+    // `Type "objectName" (made in file)`, empty when nothing. Each would be destroyed with the
+    // application object, after its fonts, and may abort the program at exit; they are deleted
+    // here instead, so one fault is reported once, by the test that caused it. TearDown() calls
+    // it (and fails the test on an answer) unless the test did.
+    std::string closeProgram() {
+        QCoreApplication::processEvents();
+        program_.reset();
+        window_ = nullptr;
+        QStringList left;
+        QList<QPointer<QObject>> children;
+        for (QObject* child : qApp->children()) children.append(child);
+        for (QObject* child : children) {
+            if (child == nullptr) continue;
+            const bool fromQml = qmlContext(child) != nullptr || child->inherits("QQuickItem") || child->inherits("QWindow");
+            if (!fromQml || alreadyThere_.contains(child)) continue;
+            QString type = QString::fromLatin1(child->metaObject()->className());
+            if (const qsizetype generated = type.indexOf(QLatin1String("_QML")); generated > 0) type.truncate(generated);
+            const QQmlContext* context = qmlContext(child);
+            left << QStringLiteral("%1 \"%2\" (made in %3)").arg(type, child->objectName(),
+                context != nullptr ? context->baseUrl().toString() : QStringLiteral("C++"));
+            delete child;
+        }
+        return left.join(QLatin1Char('\n')).toStdString();
     }
 
     // Runs before the window starts, with the scratch defaults and store already in place and
@@ -153,6 +186,8 @@ private:
     TemporaryUserDefaults defaults_;
     QTemporaryDir storeDir_;
     QtMessageHandler previousHandler_ = nullptr;
+    // The application's children before the test: Qt's own.
+    QList<QPointer<QObject>> alreadyThere_;
     std::unique_ptr<FramewrightApp> program_;
     QQuickWindow* window_ = nullptr;
 };

@@ -318,16 +318,5 @@ int main(int argc, char** argv) {
     framewright::FramewrightApp::prepareProcess();
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    // Quick objects still owned by the application at the end (left by a test's window) must go
-    // while the GUI is alive: destroyed by ~QGuiApplication they would lay out text after the
-    // font database is gone, which aborts.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const QObjectList leftovers = app.children();
-    for (QObject* child : leftovers) {
-        if (qobject_cast<QQuickItem*>(child) != nullptr || qobject_cast<QQuickWindow*>(child) != nullptr) {
-            delete child;
-        }
-    }
-    return result;
+    return RUN_ALL_TESTS();
 }
