@@ -10,6 +10,9 @@ packages=(
   qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
   qml6-module-qtquick-templates qml6-module-qtquick-layouts qml6-module-qtquick-dialogs
   qml6-module-qt-labs-folderlistmodel qml6-module-qtqml-workerscript qml6-module-qttest
+  # Type information of QtQml itself (the Qt namespace, Connections, models): without it the QML
+  # compiler leaves bindings that use them to the interpreter, and qmllint cannot check them.
+  qml6-module-qtqml qml6-module-qtqml-models
   libqt6svg6 fonts-roboto-unhinted
   # The desktop's own file dialog for "Save History..." on GNOME-like desktops (GTK); without it
   # the program shows Qt Quick's dialog in a window of its own.
