@@ -102,6 +102,8 @@ Item {
         y: calculation.headerHeight
         width: parent.width - 2 * calculation.horizontalPadding + 4
 
+        // The delegate reaches the view's ids, which qmllint (Qt 6.4) cannot follow into a delegate.
+        // qmllint disable unqualified
         Repeater {
             model: calculation.lines
             delegate: OperationView {
@@ -113,5 +115,6 @@ Item {
                 secondaryLineHeight: calculation.secondaryLineHeight
             }
         }
+        // qmllint enable unqualified
     }
 }

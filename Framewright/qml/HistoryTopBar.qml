@@ -22,7 +22,6 @@ Item {
 
     component Divider: Rectangle {
         width: 1
-        height: bar.dividerHeight
         anchors.verticalCenter: parent ? parent.verticalCenter : undefined
         color: Theme.calculationDividerColor
     }
@@ -69,7 +68,7 @@ Item {
             FocusRing {}
         }
 
-        Divider {}
+        Divider { height: bar.dividerHeight }
 
         HistoryButton {
             objectName: "HistorySettingsButton"
@@ -81,7 +80,7 @@ Item {
             }
         }
 
-        Divider {}
+        Divider { height: bar.dividerHeight }
 
         HistoryButton {
             id: shareAllButton
@@ -92,7 +91,7 @@ Item {
             onClicked: bar.shareAllRequested(shareAllButton)
         }
 
-        Divider {}
+        Divider { height: bar.dividerHeight }
 
         HistoryButton {
             id: deleteAllButton

@@ -47,14 +47,16 @@ Rectangle {
         list.height = Math.min(listArea.height, Math.ceil(list.contentHeight))
     }
 
+    // The picker and the alert are read from their files on first use, so their types are not
+    // known here.
     function showSharePicker(text, source, fileName) {
         sharePicker.active = true
-        sharePicker.item.open(text, source, fileName)
+        sharePicker.item.open(text, source, fileName) // qmllint disable type
     }
 
     function showDeleteAlert(title, confirmLabel, action, source) {
         deleteAlert.active = true
-        deleteAlert.item.open(title, confirmLabel, action, source)
+        deleteAlert.item.open(title, confirmLabel, action, source) // qmllint disable type
     }
 
     // The row's view may be gone by the time the user answers (rows are made and dropped as
@@ -98,7 +100,8 @@ Rectangle {
         anchors.top: topBar.bottom
         anchors.bottom: parent.bottom
         clip: true
-        onHeightChanged: Qt.callLater(log.fitList)
+        // Qt.callLater is a method; qmllint (Qt 6.4) takes it for a property.
+        onHeightChanged: Qt.callLater(log.fitList) // qmllint disable type
 
         Rectangle {
             objectName: "HistoryTopBarDivider"
@@ -122,7 +125,7 @@ Rectangle {
             // A short history sits at the top, under the bar; a long one fills the panel. (Set
             // after each change rather than bound: the content height follows the height.)
             height: parent.height
-            onContentHeightChanged: Qt.callLater(log.fitList)
+            onContentHeightChanged: Qt.callLater(log.fitList) // qmllint disable type
             visible: history.count > 0
             model: history
             verticalLayoutDirection: ListView.BottomToTop
@@ -132,7 +135,7 @@ Rectangle {
             cacheBuffer: 0
             // Keep the newest calculation in view when the panel grows or shrinks (once the
             // list has taken its new size).
-            onHeightChanged: if (log.isVisible && log.followsNewest) Qt.callLater(log.scrollToNewest, false)
+            onHeightChanged: if (log.isVisible && log.followsNewest) Qt.callLater(log.scrollToNewest, false) // qmllint disable type
             onMovementStarted: log.followsNewest = false
 
             delegate: CalculationView {

@@ -41,6 +41,8 @@ Item {
             x: 4
             height: parent.height
 
+            // The delegate reaches the view's ids, which qmllint (Qt 6.4) cannot follow into a delegate.
+            // qmllint disable unqualified
             Repeater {
                 id: titleRepeater
                 model: menuBar.menus
@@ -82,6 +84,7 @@ Item {
                     }
                 }
             }
+            // qmllint enable unqualified
         }
     }
 
@@ -125,7 +128,8 @@ Item {
     onOpenIndexChanged: {
         if (openIndex >= 0) {
             popup.active = true
-            popup.item.forceActiveFocus()
+            // The menus are read from their file on first use: their type is not known here.
+            popup.item.forceActiveFocus() // qmllint disable type
         } else if (popup.item && popup.item.activeFocus) {
             popup.item.focus = false
         }
