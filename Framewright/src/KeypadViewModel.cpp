@@ -88,7 +88,6 @@ void KeypadViewModel::setFlag(bool& flag, bool value, void (KeypadViewModel::*si
     // Keys first: whoever hears a flag change sees the keys that go with it.
     updateKeys();
     emit(this->*signal)();
-    emit disabledKeysChanged();
 }
 
 bool KeypadViewModel::isKeyEnabled(KeypadKey key) const noexcept {
@@ -99,17 +98,6 @@ bool KeypadViewModel::isKeyEnabled(KeypadKey key) const noexcept {
         (key == KeypadKey::add || key == KeypadKey::subtract || key == KeypadKey::multiply))
         return false;
     return true;
-}
-
-QStringList KeypadViewModel::disabledKeys() const {
-    QStringList keys;
-    for (KeypadKey key : KeypadKey::allCases()) {
-        if (!isKeyEnabled(key)) {
-            const std::string_view raw = key.rawValue();
-            keys << QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
-        }
-    }
-    return keys;
 }
 
 std::optional<KeypadKey> KeypadViewModel::keypadKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) noexcept {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
 #include "CalculatorModel.h"
@@ -59,8 +58,6 @@ class KeypadViewModel : public QObject {
     Q_PROPERTY(bool isDividingByTimecode READ isDividingByTimecode NOTIFY isDividingByTimecodeChanged FINAL)
     Q_PROPERTY(bool operatorKeysDisabled READ operatorKeysDisabled NOTIFY operatorKeysDisabledChanged FINAL)
     Q_PROPERTY(framewright::CalculatorModel* calculatorModel READ calculatorModelPointer CONSTANT FINAL)
-    // Raw values of the keys shown disabled, in declaration order; changes with any flag.
-    Q_PROPERTY(QStringList disabledKeys READ disabledKeys NOTIFY disabledKeysChanged FINAL)
 
 public:
     // Drives CalculatorModel::shared() (the form QML creates).
@@ -78,7 +75,6 @@ public:
 
     // Whether the keypad offers `key` to be clicked (the rules above).
     bool isKeyEnabled(KeypadKey key) const noexcept;
-    QStringList disabledKeys() const;
 
     static constexpr int keyCount = 18;
     // The key at a place of the keypad (above); null outside 0 ... keyCount - 1.
@@ -107,7 +103,6 @@ signals:
     void divideByTimecodeDisabledChanged();
     void isDividingByTimecodeChanged();
     void operatorKeysDisabledChanged();
-    void disabledKeysChanged();
 
 private:
     CalculatorModel* calculatorModelPointer() const noexcept { return &calculatorModel_; }
