@@ -13,11 +13,17 @@ packages=(
   # Type information of QtQml itself (the Qt namespace, Connections, models): without it the QML
   # compiler leaves bindings that use them to the interpreter, and qmllint cannot check them.
   qml6-module-qtqml qml6-module-qtqml-models
-  libqt6svg6 fonts-roboto-unhinted
+  qt6-svg-dev libqt6svg6 fonts-roboto-unhinted
   # The desktop's own file dialog for "Save History..." on GNOME-like desktops (GTK); without it
   # the program shows Qt Quick's dialog in a window of its own.
   qt6-gtk-platformtheme
 )
+
+# --print lists the packages, one per line, and installs nothing (the fresh-install check reads it).
+if [ "${1:-}" = "--print" ]; then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${packages[@]}"; do
