@@ -26,6 +26,14 @@ OptionValue splitOption(std::string_view arg) {
     return {arg.substr(0, equals), arg.substr(equals + 1)};
 }
 
+// After "--" every argument is a value, whatever it looks like, except the options that take
+// part in a command; so both `convert -- -4094 --from frames --to 25` and a trailing
+// `convert --from frames --to 25 -- -4094` read -4094 as the value.
+bool isCommandOption(std::string_view arg) noexcept {
+    const std::string_view name = splitOption(arg).name;
+    return name == "--from" || name == "--to" || name == "--format" || name == "--json";
+}
+
 } // namespace
 
 ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
@@ -41,7 +49,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
             optionsEnded = true;
             continue;
         }
-        if (optionsEnded || !isOption(arg)) {
+        if (optionsEnded ? !isCommandOption(arg) : !isOption(arg)) {
             if (!command) {
                 if (arg == "convert") command = Command::convert;
                 else if (arg == "eval") command = Command::eval;

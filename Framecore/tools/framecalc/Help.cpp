@@ -45,6 +45,8 @@ convert
     film, other units a decimal number: 90, 12.5, -0.25, 1e3
   A leading - makes a value negative. Timecode fields are not range-checked
   (00:00:00:40 at 25 is 40 frames), as on the keypad.
+  After --, every argument but --from, --to, --format and --json is a value,
+  even one that begins with -: framecalc convert -- -4094 --from frames --to 25
 
 eval
   Runs operands and operators left to right through the calculator, exactly as

@@ -342,5 +342,21 @@ TEST(FramecalcCommandLineTest, FormatsHelpAndVersion) {
     for (const char* part : {"Format names", "GAUGE[/UNIT][/RATE]", "35mm/ft:frm/24", "Exit status", "\"Error\""})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     EXPECT_EQ(framecalc({"convert", "--help"}).out, help.out);
-    EXPECT_EQ(framecalc({"--version"}).out.rfind("framecalc ", 0), 0u);
+    EXPECT_EQ(framecalc({"--version"}).out, "framecalc " FRAMECALC_VERSION "\n");
+}
+
+TEST(FramecalcCommandLineTest, DoubleDashTakesWhatFollowsAsValues) {
+    for (const std::vector<std::string>& args : {
+             std::vector<std::string>{"convert", "--", "-4094", "--from", "frames", "--to", "25"},
+             std::vector<std::string>{"convert", "--from", "frames", "--to", "25", "--", "-4094"},
+             std::vector<std::string>{"convert", "--from=frames", "--", "-4094", "--to=25"}}) {
+        const Outcome run = framecalc(args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "-00:02:43:19\n");
+        EXPECT_EQ(run.err, "");
+    }
+    EXPECT_EQ(eval("frames", {"--", "-10", "+", "4", "="}), "-6\n");
+    // What only looks like an option is a value after "--", and is refused as one.
+    expectUsageError(framecalc({"convert", "--", "-x", "--from", "frames", "--to", "25"}), "'-x'");
+    expectUsageError(framecalc({"convert", "--", "--help", "--from", "frames", "--to", "25"}), "'--help'");
 }
