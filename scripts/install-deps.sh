@@ -17,6 +17,9 @@ packages=(
   # The desktop's own file dialog for "Save History..." on GNOME-like desktops (GTK); without it
   # the program shows Qt Quick's dialog in a window of its own.
   qt6-gtk-platformtheme
+  # The Debian package: CPack's DEB generator with dpkg-shlibdeps, man pages made from --help,
+  # and the checks its test runs (lintian, desktop-file-validate).
+  dpkg-dev help2man lintian desktop-file-utils
 )
 
 # --print lists the packages, one per line, and installs nothing (the fresh-install check reads it).
