@@ -67,7 +67,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY
 # Each description's first line is its synopsis (no shared summary is prepended).
 
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME framewright)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION video)
 # What the window loads by name at run time, which dpkg-shlibdeps cannot see. The faces are
 # compiled into the program, so no font package is needed.
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_DEPENDS
