@@ -11,8 +11,10 @@
 #include "Framecore/Operand.h"
 #include "Framecore/OperandType.h"
 
+#include "HistoryLineSink.h"
 #include "InputBuffer.h"
 #include "InputState.h"
+#include "KeypadCalculator.h"
 #include "KeypadKey.h"
 
 #include <optional>
@@ -39,9 +41,8 @@ QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* contex
         sender, signal, context, [read, handler] { handler(read()); }, Qt::DirectConnection);
 }
 
-// The calculator behind the keypad: turns key presses into edits of the typed text, operands of
-// the calculator brain and lines of the history, and keeps the primary value and its display text
-// current.
+// The keypad calculator (KeypadCalculator, which holds every rule) published to the views: each
+// field it assigns is published as a property and saved, and its history lines go to the store.
 //
 // Published fields (each assignment emits its signal, whether or not the value changed, before
 // the value is saved; views read the getter in the handler, or use subscribe()):
@@ -73,7 +74,7 @@ QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* contex
 //     operator key uses the pasted number as its operand. Its cost is linear in the text's length.
 //
 // The primary descriptor is read from the settings store whenever it is needed. Main thread only.
-class CalculatorModel final : public QObject {
+class CalculatorModel final : public QObject, private KeypadCalculator::Observer, private HistoryLineSink {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
@@ -127,16 +128,17 @@ public:
     // The AC key; also used when the primary format changes.
     Q_INVOKABLE void allClear();
 
-    const framecore::FrameCountableRef& primaryFrameValue() const noexcept { return primaryFrameValue_; }
-    const std::string& formattedInputString() const noexcept { return formattedInputString_; }
-    const InputBuffer& inputBuffer() const noexcept { return inputBuffer_; }
-    InputState inputState() const noexcept { return inputState_; }
-    framecore::CalculatorOperation currentOperation() const noexcept { return currentOperation_; }
-    bool isCalculatorError() const noexcept { return isCalculatorError_; }
-    const framecore::CalculatorBrain& calculatorBrain() const noexcept { return calculatorBrain_; }
-    framecore::CalculatorOperation previousOperation() const noexcept { return previousOperation_; }
-    KeypadKey previousKey() const noexcept { return previousKey_; }
-    bool resetInputBufferNextKeyPress() const noexcept { return resetInputBufferNextKeyPress_; }
+    const framecore::FrameCountableRef& primaryFrameValue() const noexcept { return calculator_.primaryFrameValue(); }
+    const std::string& formattedInputString() const noexcept { return calculator_.formattedInputString(); }
+    const InputBuffer& inputBuffer() const noexcept { return calculator_.inputBuffer(); }
+    InputState inputState() const noexcept { return calculator_.inputState(); }
+    framecore::CalculatorOperation currentOperation() const noexcept { return calculator_.currentOperation(); }
+    bool isCalculatorError() const noexcept { return calculator_.isCalculatorError(); }
+    const framecore::CalculatorBrain& calculatorBrain() const noexcept { return calculator_.calculatorBrain(); }
+    framecore::CalculatorOperation previousOperation() const noexcept { return calculator_.previousOperation(); }
+    KeypadKey previousKey() const noexcept { return calculator_.previousKey(); }
+    bool resetInputBufferNextKeyPress() const noexcept { return calculator_.resetInputBufferNextKeyPress(); }
+    const KeypadCalculator& calculator() const noexcept { return calculator_; }
     SettingsManager& settings() const noexcept { return settings_; }
 
     // The typed text as an operand for the brain, read by the input state: a value of the
@@ -167,63 +169,22 @@ signals:
 
 private:
     QString primaryValueDescriptionText() const;
-    QString formattedInputStringText() const { return QString::fromStdString(formattedInputString_); }
-    QString inputBufferText() const { return QString::fromStdString(inputBuffer_.buffer()); }
-    qint64 inputStateRawValue() const noexcept { return inputState_.rawValue(); }
+    QString formattedInputStringText() const { return QString::fromStdString(formattedInputString()); }
+    QString inputBufferText() const { return QString::fromStdString(inputBuffer().buffer()); }
+    qint64 inputStateRawValue() const noexcept { return inputState().rawValue(); }
     QString currentOperationRawValue() const;
 
-    // Assignments: store, publish (published fields), save (saved fields).
-    void setPrimaryFrameValue(framecore::FrameCountableRef value);
-    void setFormattedInputString(std::string text);
-    void setInputBuffer(InputBuffer buffer);
-    void setInputState(InputState state);
-    void setCurrentOperation(framecore::CalculatorOperation operation);
-    void setIsCalculatorError(bool isError);
-    void setPreviousOperation(framecore::CalculatorOperation operation);
-    void setPreviousKey(KeypadKey key);
-    void setResetInputBufferNextKeyPress(bool reset);
-    void setCalculatorBrain(const framecore::CalculatorBrain& brain);
-    void saveCalculatorBrain();
-
-    void editInput(KeypadKey key);
-    void operatorKeyPressed(KeypadKey key);
-    void updateInputState(framecore::CalculatorOperation operation);
-    void refreshDisplay(bool showingResult);
-    // Writes one history line. `value` is the value whose secondary slots the line carries
-    // (the primary value unless given).
-    void logOperation(framecore::CalculatorOperation operation, framecore::OperandType operandType,
-                      const std::string& valueText, const std::string& formatLabel,
-                      const framecore::FrameCountableRef& value = nullptr);
-    void resetInputBuffer();
-    // The primary value the buffer stands for: the exact result when the buffer still holds the
-    // text a result was written back as, otherwise the buffer read in the primary format.
-    framecore::FrameCountableRef typedValue(const framecore::FormatDescriptor& primary) const;
+    // Publishes (published fields) and saves (saved fields) each assignment of the calculator.
+    void assigned(KeypadCalculator::Field field) override;
+    void startNewCalculation() override;
+    void completeCurrentCalculation() override;
+    void recordLine(framecore::CalculatorOperation operation, std::string_view text, std::string_view format,
+                    const framecore::FrameCountableRef& slotsValue) override;
     PersistenceController& history() const;
 
     SettingsManager& settings_;
     PersistenceController* history_;
-
-    framecore::FrameCountableRef primaryFrameValue_;
-    std::string formattedInputString_ = "0";
-    InputBuffer inputBuffer_;
-    InputState inputState_ = InputState::timecode;
-    framecore::CalculatorOperation currentOperation_ = framecore::CalculatorOperation::none;
-    bool isCalculatorError_ = false;
-
-    framecore::CalculatorBrain calculatorBrain_;
-    framecore::CalculatorOperation previousOperation_ = framecore::CalculatorOperation::none;
-    KeypadKey previousKey_ = KeypadKey::allClear;
-    bool resetInputBufferNextKeyPress_ = false;
-
-    // A footage result goes back into the buffer as its rounded text (1.062 ft for 17 frames of
-    // 35mm); reading that text again would give 16. The exact value is kept beside the text until
-    // the buffer changes.
-    struct ExactResult {
-        std::string text;
-        framecore::FormatDescriptor descriptor;
-        framecore::FrameCountableRef value;
-    };
-    std::optional<ExactResult> exactResult_;
+    KeypadCalculator calculator_;
 };
 
 } // namespace framewright

@@ -89,6 +89,21 @@ std::size_t characterCount(std::string_view text) {
     return characterBoundaries(text).size() - 1;
 }
 
+std::vector<std::string> characters(std::string_view text) {
+    const std::vector<std::size_t> boundaries = characterBoundaries(text);
+    std::vector<std::string> result;
+    result.reserve(boundaries.empty() ? 0 : boundaries.size() - 1);
+    for (std::size_t i = 1; i < boundaries.size(); ++i)
+        result.emplace_back(text.substr(boundaries[i - 1], boundaries[i] - boundaries[i - 1]));
+    return result;
+}
+
+std::string droppingLastCharacter(std::string_view text) {
+    if (text.empty()) return std::string();
+    const std::vector<std::size_t> boundaries = characterBoundaries(text);
+    return std::string(text.substr(0, boundaries.size() < 2 ? 0 : boundaries[boundaries.size() - 2]));
+}
+
 std::string leftPadding(std::string_view text, int toLength, std::string_view withPad) {
     const auto wanted = static_cast<std::size_t>(std::max(toLength, 0));
     std::vector<std::size_t> boundaries;

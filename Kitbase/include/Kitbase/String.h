@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kitbase {
 
@@ -24,5 +25,11 @@ std::string leftPadding(std::string_view text, int toLength, std::string_view wi
 
 // The number of user-perceived characters.
 std::size_t characterCount(std::string_view text);
+
+// The text split into its user-perceived characters, in order.
+std::vector<std::string> characters(std::string_view text);
+
+// The text without its last user-perceived character ("" stays "").
+std::string droppingLastCharacter(std::string_view text);
 
 } // namespace kitbase

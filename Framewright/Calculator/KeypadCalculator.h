@@ -1,0 +1,160 @@
+#pragma once
+
+#include "Framecore/CalculatorBrain.h"
+#include "Framecore/CalculatorOperation.h"
+#include "Framecore/FormatDescriptor.h"
+#include "Framecore/FrameCountable.h"
+#include "Framecore/Operand.h"
+
+#include "HistoryLineSink.h"
+#include "InputBuffer.h"
+#include "InputState.h"
+#include "KeypadKey.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace framewright {
+
+// The calculator behind the keypad, and behind framecalc eval: every rule of turning key presses
+// into edits of the typed text, operands of the calculator brain and lines of the history.
+//   - operator keys pressed in a row replace each other;
+//   - "=" right after an operator uses the value twice;
+//   - a second divide key toggles between ÷ and TC÷ while timecode is typed;
+//   - the typed text is read by the input state, in the primary format.
+//
+// Each assignment of a field is reported to the observer as it happens, whether or not the value
+// changed, so a window can publish and save each one synchronously, in the order they happen.
+// The primary format is asked for whenever it is needed.
+class KeypadCalculator {
+public:
+    enum class Field {
+        primaryFrameValue,
+        formattedInputString,
+        inputBuffer,
+        inputState,
+        currentOperation,
+        isCalculatorError,
+        previousOperation,
+        previousKey,
+        resetInputBufferNextKeyPress,
+        calculatorBrain,
+    };
+
+    class Observer {
+    public:
+        virtual ~Observer() = default;
+        virtual void assigned(Field field) = 0;
+    };
+
+    // Saved fields to start from; an absent one starts fresh.
+    struct Restored {
+        framecore::FrameCountableRef primaryFrameValue;
+        std::optional<InputBuffer> inputBuffer;
+        std::optional<InputState> inputState;
+        std::optional<framecore::CalculatorOperation> currentOperation;
+        std::optional<bool> isCalculatorError;
+        std::optional<framecore::CalculatorBrain> calculatorBrain;
+        std::optional<framecore::CalculatorOperation> previousOperation;
+        std::optional<KeypadKey> previousKey;
+        std::optional<bool> resetInputBufferNextKeyPress;
+    };
+
+    using PrimaryFormat = std::function<const framecore::FormatDescriptor&()>;
+
+    // The sink and the observer (may be null) must outlive the calculator. Nothing is reported
+    // until start().
+    KeypadCalculator(PrimaryFormat primary, HistoryLineSink& history, Observer* observer = nullptr);
+
+    // Takes the restored fields and brings the display up to date.
+    void start(Restored restored = {});
+
+    void keyPressed(KeypadKey key);
+    // Replaces the typed text by the numeric characters of `text` (others are skipped, and so is
+    // a second point; no length limit), as typing would. The empty text changes nothing.
+    void paste(std::string_view text);
+    // Enters a value of the primary format as the operand, as a result written back would stand:
+    // its raw text in the buffer, read back at its exact count.
+    void enterValue(const framecore::FrameCountableRef& value);
+    void allClear();
+
+    const framecore::FrameCountableRef& primaryFrameValue() const noexcept { return primaryFrameValue_; }
+    const std::string& formattedInputString() const noexcept { return formattedInputString_; }
+    const InputBuffer& inputBuffer() const noexcept { return inputBuffer_; }
+    InputState inputState() const noexcept { return inputState_; }
+    framecore::CalculatorOperation currentOperation() const noexcept { return currentOperation_; }
+    bool isCalculatorError() const noexcept { return isCalculatorError_; }
+    const framecore::CalculatorBrain& calculatorBrain() const noexcept { return calculatorBrain_; }
+    framecore::CalculatorOperation previousOperation() const noexcept { return previousOperation_; }
+    KeypadKey previousKey() const noexcept { return previousKey_; }
+    bool resetInputBufferNextKeyPress() const noexcept { return resetInputBufferNextKeyPress_; }
+
+    // Whether the keypad offers the key now: TC÷ only while timecode alone is typed, no operator
+    // after the ratio of a TC÷ division.
+    bool acceptsKey(KeypadKey key) const noexcept;
+
+    // The typed text as an operand for the brain, read by the input state (see CalculatorModel).
+    framecore::Operand currentOperand() const;
+
+    // The primary slot's text as it stands once a result is shown.
+    std::string resultText() const;
+
+    static std::string timecodeEntryText(std::string_view text, bool dropFrame);
+    static std::string feetFramesEntryText(std::string_view text);
+
+private:
+    void assigned(Field field) {
+        if (observer_) observer_->assigned(field);
+    }
+    void setPrimaryFrameValue(framecore::FrameCountableRef value);
+    void setFormattedInputString(std::string text);
+    void setInputBuffer(InputBuffer buffer);
+    void setInputState(InputState state);
+    void setCurrentOperation(framecore::CalculatorOperation operation);
+    void setIsCalculatorError(bool isError);
+    void setPreviousOperation(framecore::CalculatorOperation operation);
+    void setPreviousKey(KeypadKey key);
+    void setResetInputBufferNextKeyPress(bool reset);
+    void setCalculatorBrain(const framecore::CalculatorBrain& brain);
+
+    void beginEntry();
+    void editInput(KeypadKey key);
+    void operatorKeyPressed(KeypadKey key);
+    void updateInputState(framecore::CalculatorOperation operation);
+    void refreshDisplay(bool showingResult);
+    void logOperation(framecore::CalculatorOperation operation, framecore::OperandType operandType,
+                      const std::string& valueText, const std::string& formatLabel,
+                      const framecore::FrameCountableRef& value = nullptr);
+    void resetInputBuffer();
+    framecore::FrameCountableRef typedValue(const framecore::FormatDescriptor& primary) const;
+
+    PrimaryFormat primary_;
+    HistoryLineSink& history_;
+    Observer* observer_;
+
+    framecore::FrameCountableRef primaryFrameValue_;
+    std::string formattedInputString_ = "0";
+    InputBuffer inputBuffer_;
+    InputState inputState_ = InputState::timecode;
+    framecore::CalculatorOperation currentOperation_ = framecore::CalculatorOperation::none;
+    bool isCalculatorError_ = false;
+
+    framecore::CalculatorBrain calculatorBrain_;
+    framecore::CalculatorOperation previousOperation_ = framecore::CalculatorOperation::none;
+    KeypadKey previousKey_ = KeypadKey::allClear;
+    bool resetInputBufferNextKeyPress_ = false;
+
+    // A footage result goes back into the buffer as its rounded text (1.062 ft for 17 frames of
+    // 35mm); reading that text again would give 16. The exact value is kept beside the text until
+    // the buffer changes.
+    struct ExactResult {
+        std::string text;
+        framecore::FormatDescriptor descriptor;
+        framecore::FrameCountableRef value;
+    };
+    std::optional<ExactResult> exactResult_;
+};
+
+} // namespace framewright
