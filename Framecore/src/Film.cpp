@@ -30,6 +30,22 @@ std::int64_t rollLength(FootageUnit rollType) noexcept {
     }
 }
 
+// The frame at which foot k begins: the frame nearest k × P. Feet+frames text counts from these
+// starts, so "k:ff" is footStart(k) + ff frames and every count shows a text that reads back as
+// itself, whole-frame gauges and fractional ones (3-perf, 65mm, IMAX) alike.
+Decimal footStartExact(std::int64_t foot, const Decimal& perFoot) noexcept {
+    const Decimal product = detail::saturatingProduct(Decimal(foot), perFoot);
+    try {
+        return product.rounding(detail::wholeBehavior(RoundingMode::plain));
+    } catch (...) {
+        return product;
+    }
+}
+
+std::int64_t footStart(std::int64_t foot, const Decimal& perFoot) noexcept {
+    return footStartExact(foot, perFoot).toInt64Saturating();
+}
+
 std::string feetFramesText(const Film::FeetFrames& parts, bool isNegative, const char* separator) {
     std::string text = isNegative ? "-" : "";
     char frames[24];
@@ -49,24 +65,25 @@ Film Film::withFrameCount(std::int64_t frameCount, FrameRate frameRate, FilmGaug
 
 Film Film::withFeet(const Decimal& feet, FrameRate frameRate, FilmGauge gauge) noexcept {
     const Decimal frames = detail::saturatingProduct(feet, gauge.framesPerFoot());
-    return Film(detail::wholeFrames(frames), frameRate, frames.isNegative(), gauge, FootageUnit::Feet);
+    return Film(detail::wholeFrames(frames, RoundingMode::plain), frameRate, frames.isNegative(), gauge,
+                FootageUnit::Feet);
 }
 
 Film Film::withFeet(std::int64_t feet, std::int64_t frames, bool isNegative, FrameRate frameRate,
                     FilmGauge gauge) noexcept {
-    const std::int64_t feetFrames = detail::wholeFrames(detail::saturatingProduct(Decimal(feet), gauge.framesPerFoot()));
-    return Film(detail::saturatingAdd(feetFrames, frames), frameRate, isNegative, gauge, FootageUnit::FeetFrames);
+    return Film(detail::saturatingAdd(footStart(feet, gauge.framesPerFoot()), frames), frameRate, isNegative, gauge,
+                FootageUnit::FeetFrames);
 }
 
 Film Film::withMetres(const Decimal& metres, FrameRate frameRate, FilmGauge gauge) noexcept {
     const std::int64_t count =
-        detail::wholeFrames(detail::saturatingProduct(feetFromMetres(metres), gauge.framesPerFoot()));
+        detail::wholeFrames(detail::saturatingProduct(feetFromMetres(metres), gauge.framesPerFoot()), RoundingMode::plain);
     return Film(count, frameRate, count < 0, gauge, FootageUnit::Metres);
 }
 
 Film Film::withRolls(const Decimal& rolls, FootageUnit rollType, FrameRate frameRate, FilmGauge gauge) noexcept {
     const Decimal feet = detail::saturatingProduct(rolls, Decimal(rollLength(rollType)));
-    const std::int64_t count = detail::wholeFrames(detail::saturatingProduct(feet, gauge.framesPerFoot()));
+    const std::int64_t count = detail::wholeFrames(detail::saturatingProduct(feet, gauge.framesPerFoot()), RoundingMode::plain);
     return Film(count, frameRate, rolls.isNegative(), gauge, rollType);
 }
 
@@ -129,8 +146,15 @@ Film::FeetFrames Film::feetFrames(FilmGauge gauge) const noexcept {
     const Decimal magnitude = Decimal(frameCount_).abs();
     FeetFrames parts;
     parts.isNegative = frameCount_ < 0;
-    parts.wholeFeet = detail::wholeFrames(detail::saturatingQuotient(magnitude, perFoot));
-    parts.framesRemainder = magnitude.remainder(perFoot).toInt64Saturating();
+    // The last foot begun at or before |n|. The quotient lands within a foot of it (P > 1 and the
+    // starts are at most half a frame from k × P), so a step or two either way finds it.
+    std::int64_t foot = detail::wholeFrames(detail::saturatingQuotient(magnitude, perFoot));
+    for (int step = 0; step < 2 && foot > 0 && footStartExact(foot, perFoot) > magnitude; ++step) --foot;
+    for (int step = 0; step < 2 && foot < detail::countMax && footStartExact(foot + 1, perFoot) <= magnitude; ++step) {
+        ++foot;
+    }
+    parts.wholeFeet = foot;
+    parts.framesRemainder = magnitude.subtractingNoRaise(footStartExact(foot, perFoot)).toInt64Saturating();
     return parts;
 }
 

@@ -61,12 +61,14 @@ inline Decimal saturatingQuotient(const Decimal& a, const Decimal& b) noexcept {
     return beyondCounts(a.isNegative() != b.isNegative());
 }
 
-// round(x + 0.000000001) to a whole count in the given mode, clamped to the 64-bit range.
-// NaN counts 0.
+// The magnitude |x| + 0.000000001 rounded to a whole count in the given mode, then the sign of x
+// applied, so that wholeFrames(−x) = −wholeFrames(x) in every mode; clamped to the 64-bit range
+// (a negative beyond it is INT64_MIN). NaN counts 0.
 inline std::int64_t wholeFrames(const Decimal& x, RoundingMode mode = RoundingMode::down) noexcept {
     if (x.isNaN()) return 0;
     try {
-        return x.addingNoRaise(frameAbsorb()).rounding(wholeBehavior(mode)).toInt64Saturating();
+        const Decimal magnitude = x.abs().addingNoRaise(frameAbsorb()).rounding(wholeBehavior(mode));
+        return (x.isNegative() ? -magnitude : magnitude).toInt64Saturating();
     } catch (...) {
         return x.isNegative() ? countMin : countMax;
     }

@@ -282,14 +282,16 @@ Timecode Timecode::withSecondsFromZero(const Decimal& secondsFromZero, FrameRate
             return behavior;
         }();
         if (secondsFromZero.isNaN()) return withFrameCount(0, frameRate);
+        // The magnitude is counted and the sign applied after, so −s is exactly −(s).
+        const bool negative = secondsFromZero.isNegative();
         const Decimal frames =
-            secondsFromZero.multiplyingNoRaise(Decimal(frameRate.integralFPS())).addingNoRaise(absorb);
+            secondsFromZero.abs().multiplyingNoRaise(Decimal(frameRate.integralFPS())).addingNoRaise(absorb);
         if (frames.isNaN()) { // beyond even the decimal range
-            return withFrameCount(secondsFromZero.isNegative() ? std::numeric_limits<int64_t>::min() : int64Max,
-                                  frameRate);
+            return withFrameCount(negative ? std::numeric_limits<int64_t>::min() : int64Max, frameRate);
         }
         // Saturates beyond the 64-bit range.
-        return withFrameCount(frames.rounding(floorToWhole).toInt64Saturating(), frameRate);
+        const Decimal whole = frames.rounding(floorToWhole);
+        return withFrameCount((negative ? -whole : whole).toInt64Saturating(), frameRate);
     } catch (...) {
         return withFrameCount(0, frameRate);
     }

@@ -32,11 +32,18 @@ TEST(FilmTest, FeetAndFramesText) {
 
     const std::pair<const char*, std::int64_t> cases[] = {
         {"1205", 197}, {"5", 5}, {"12:5", 192}, {"12:", 12}, {"", 0}, {":::", 0}, {"12:99", 291}, {"+1:00", 16},
-        // 3-perf: 3 × 21.333 = 63.999 rounds down.
     };
     for (const auto& [text, count] : cases) EXPECT_EQ(typed(text).frameCount(), count) << '"' << text << '"';
-    EXPECT_EQ(typed("3:00", FootageUnit::FeetFrames, FilmGauge::mm35p3).frameCount(), 63);
-    EXPECT_EQ(counted(63, FilmGauge::mm35p3, FootageUnit::FeetFrames).description(), "2:20"); // remainder 20.334
+    // 3-perf: foot k starts at the frame nearest k × 21.333, so foot 3 starts at 64 (63.999) and
+    // foot 1 at 21 (21.333); IMAX foot 1 starts at 4 (4.278).
+    EXPECT_EQ(typed("3:00", FootageUnit::FeetFrames, FilmGauge::mm35p3).frameCount(), 64);
+    EXPECT_EQ(typed("2:20", FootageUnit::FeetFrames, FilmGauge::mm35p3).frameCount(), 63);
+    EXPECT_EQ(typed("1:00", FootageUnit::FeetFrames, FilmGauge::mm35p3).frameCount(), 21);
+    EXPECT_EQ(counted(63, FilmGauge::mm35p3, FootageUnit::FeetFrames).description(), "2:20");
+    EXPECT_EQ(counted(21, FilmGauge::mm35p3, FootageUnit::FeetFrames).description(), "1:00");
+    EXPECT_EQ(counted(42, FilmGauge::mm35p3, FootageUnit::FeetFrames).description(), "1:21");
+    EXPECT_EQ(counted(5, FilmGauge::mm70, FootageUnit::FeetFrames).description(), "1:01");
+    EXPECT_EQ(counted(-42, FilmGauge::mm35p3, FootageUnit::FeetFrames).description(), "-1:21");
     EXPECT_EQ(counted(21333, FilmGauge::mm35p3).feetFrames(), (Film::FeetFrames{false, 1000, 0}));
 }
 
@@ -58,11 +65,11 @@ TEST(FilmTest, EveryGaugeInEveryUnit) {
     const std::pair<FilmGauge, std::array<const char*, 6>> rows[] = {
         {FilmGauge::mm35, {"62.5", "62:08", "19.05", "0.0625", "0.15625", "0.625"}},
         {FilmGauge::mm35p2, {"31.25", "31:08", "9.525", "0.03125", "0.078125", "0.3125"}},
-        {FilmGauge::mm35p3, {"46.876", "46:18", "14.288", "0.046876", "0.117189", "0.468757"}},
+        {FilmGauge::mm35p3, {"46.876", "46:19", "14.288", "0.046876", "0.117189", "0.468757"}},
         {FilmGauge::mm16, {"25", "25:00", "7.62", "0.025", "0.0625", "0.25"}},
         {FilmGauge::mmSuper8, {"13.889", "13:64", "4.233", "0.013889", "0.034722", "0.138889"}},
         {FilmGauge::mm8, {"12.5", "12:40", "3.81", "0.0125", "0.03125", "0.125"}},
-        {FilmGauge::mm65, {"78.125", "78:01", "23.813", "0.078125", "0.195313", "0.78125"}},
+        {FilmGauge::mm65, {"78.125", "78:02", "23.813", "0.078125", "0.195313", "0.78125"}},
         {FilmGauge::mm70, {"233.754", "233:03", "71.248", "0.233754", "0.584385", "2.337541"}},
     };
     for (const auto& [gauge, texts] : rows) {
@@ -82,7 +89,14 @@ TEST(FilmTest, EveryGaugeInEveryUnit) {
 TEST(FilmTest, DecimalTextInEachUnit) {
     EXPECT_EQ(typed("12.5", FootageUnit::Feet).frameCount(), 200);
     EXPECT_EQ(typed("-1.5", FootageUnit::Feet).frameCount(), -24);
-    EXPECT_EQ(typed("-0.01", FootageUnit::Feet).frameCount(), -1);
+    // Decimal footage reads as the nearest frame, the sign applied to the magnitude.
+    EXPECT_EQ(typed("-0.01", FootageUnit::Feet).frameCount(), 0);
+    EXPECT_EQ(typed("0.03", FootageUnit::Feet).frameCount(), 0);
+    EXPECT_EQ(typed("-0.04", FootageUnit::Feet).frameCount(), -1);
+    EXPECT_EQ(typed("12.312", FootageUnit::Feet).frameCount(), 197); // the text 197 frames shows
+    EXPECT_EQ(typed("3", FootageUnit::Feet, FilmGauge::mm35p3).frameCount(), 64);
+    EXPECT_EQ(typed("-3", FootageUnit::Feet, FilmGauge::mm35p3).frameCount(), -64);
+    EXPECT_EQ(typed("1", FootageUnit::Metres, FilmGauge::mm35p3).frameCount(), 70); // 69.99
     EXPECT_EQ(typed("  2ft", FootageUnit::Feet).frameCount(), 32);
     EXPECT_EQ(typed("1", FootageUnit::Metres).frameCount(), 52); // 3.2808 ft
     EXPECT_EQ(typed("0.5", FootageUnit::Rolls1000ft).frameCount(), 8000);
@@ -91,6 +105,28 @@ TEST(FilmTest, DecimalTextInEachUnit) {
     EXPECT_EQ(typed("0.5", FootageUnit::Rolls1000ft).footageUnit(), FootageUnit::Rolls1000ft);
     // A roll of a unit that is no roll holds 100 feet.
     EXPECT_EQ(Film::withRolls(Decimal(1), FootageUnit::Feet, fps24, FilmGauge::mm35).frameCount(), 1600);
+}
+
+// Whatever a slot shows must paste back as the count it showed, on every gauge.
+TEST(FilmTest, EveryShownTextReadsBackAsItsCount) {
+    for (FilmGauge gauge : FilmGauge::allCases()) {
+        for (std::int64_t n = 0; n <= 200'000; ++n) {
+            const std::string text = counted(n, gauge, FootageUnit::FeetFrames).description();
+            ASSERT_EQ(typed(text, FootageUnit::FeetFrames, gauge).frameCount(), n) << gauge.label() << ' ' << text;
+        }
+        for (std::int64_t n : std::initializer_list<std::int64_t>{-1, -21, -42, -63, -64, -199'999, kMax, -kMax}) {
+            const std::string text = counted(n, gauge, FootageUnit::FeetFrames).description();
+            EXPECT_EQ(typed(text, FootageUnit::FeetFrames, gauge).frameCount(), n) << gauge.label() << ' ' << text;
+        }
+        // The decimal units show a few places only; the nearest frame is still the one shown.
+        for (FootageUnit unit : FootageUnit::allCases()) {
+            if (unit == FootageUnit::FeetFrames) continue;
+            for (std::int64_t n = -20'000; n <= 200'000; n += 53) {
+                const std::string text = counted(n, gauge, unit).description();
+                ASSERT_EQ(typed(text, unit, gauge).frameCount(), n) << gauge.label() << ' ' << unit.label() << ' ' << text;
+            }
+        }
+    }
 }
 
 TEST(FilmTest, SecondsRunAtTheTrueRate) {

@@ -44,12 +44,31 @@ bool keepsTheCount(const FormatDescriptor& from, const FormatDescriptor& to) {
     return isOneOf(a, {R::fps23_98, R::fps24, R::fps25}) && isOneOf(b, {R::fps23_98, R::fps24, R::fps25});
 }
 
-// Frames per second as each kind counts them: the true rate for film, the nominal one for timecode.
-long double countingRate(const FrameCountableRef& value) {
+// Frames per second as each kind counts them, as a fraction: the true rate for film (24000/1001
+// at 23.98), the nominal one for timecode.
+__extension__ typedef __int128 Wide; // rate ratios of 64-bit counts, exactly
+struct Rate {
+    Wide numerator;
+    Wide denominator;
+};
+Rate countingRate(const FrameCountableRef& value) {
     const auto* film = dynamic_cast<const Film*>(value.get());
     const FrameRate rate = film ? film->frameRate() : dynamic_cast<const Timecode&>(*value).frameRate();
     const bool slow = film && (rate.pullDown() || rate.dropFrame());
-    return rate.integralFPS() * (slow ? 1000.0L / 1001.0L : 1.0L);
+    return slow ? Rate{rate.integralFPS() * 1000, 1001} : Rate{rate.integralFPS(), 1};
+}
+
+// The 61 formats: every kind without fields, both kinds at every rate, every gauge, every unit.
+std::vector<FormatDescriptor> everyFormat() {
+    std::vector<FormatDescriptor> formats{FormatDescriptor::frames, FormatDescriptor(FormatType::Video),
+                                          FormatDescriptor(FormatType::Film)};
+    for (FrameRate rate : FrameRate::allCases()) {
+        formats.emplace_back(FormatType::Video, std::nullopt, std::nullopt, rate);
+        formats.emplace_back(FormatType::Film, FilmGauge::mm35, FootageUnit::Feet, rate);
+    }
+    for (FilmGauge gauge : FilmGauge::allCases()) formats.push_back(FormatDescriptor::defaultDescriptorForFilmGauge(gauge));
+    for (FootageUnit unit : FootageUnit::allCases()) formats.emplace_back(FormatType::Film, FilmGauge::mm35p3, unit, R::fps23_98);
+    return formats;
 }
 
 bool hasKind(const FrameCountableRef& value, FormatType type) {
@@ -64,18 +83,12 @@ bool hasKind(const FrameCountableRef& value, FormatType type) {
 } // namespace
 
 TEST(FormatConverterCoverageTest, EveryPairOfFormatsConvertsEveryKindOfCount) {
-    std::vector<FormatDescriptor> formats{FormatDescriptor::frames, FormatDescriptor(FormatType::Video),
-                                          FormatDescriptor(FormatType::Film)};
-    for (FrameRate rate : FrameRate::allCases()) {
-        formats.emplace_back(FormatType::Video, std::nullopt, std::nullopt, rate);
-        formats.emplace_back(FormatType::Film, FilmGauge::mm35, FootageUnit::Feet, rate);
-    }
-    for (FilmGauge gauge : FilmGauge::allCases()) formats.push_back(FormatDescriptor::defaultDescriptorForFilmGauge(gauge));
-    for (FootageUnit unit : FootageUnit::allCases()) formats.emplace_back(FormatType::Film, FilmGauge::mm35p3, unit, R::fps23_98);
-
+    const std::vector<FormatDescriptor> formats = everyFormat();
+    ASSERT_EQ(formats.size(), 61u);
     for (const FormatDescriptor& from : formats) {
         for (const FormatDescriptor& to : formats) {
-            for (const std::int64_t count : std::initializer_list<std::int64_t>{0, 1, 86400, -1000, 4'000'000'000'000'000'000, kMax, kMin}) {
+            for (const std::int64_t count : std::initializer_list<std::int64_t>{0, 1, 2, 3, 7, 86400, -1000, -1001, 123456789,
+                                                                                4'000'000'000'000'000'000, kMax, kMin}) {
                 const FrameCountableRef source = FormatConverter::unitValueFrom(count, from);
                 const FrameCountableRef result = FormatConverter::convertFormat(source, from, to);
                 const auto where = [&] { return from.toJson().dump() + " -> " + to.toJson().dump() + " " + std::to_string(count); };
@@ -87,17 +100,71 @@ TEST(FormatConverterCoverageTest, EveryPairOfFormatsConvertsEveryKindOfCount) {
                     EXPECT_EQ(got, (to.formatType == FormatType::Video && n == kMin) ? -kMax : n) << where();
                     continue;
                 }
-                // Via seconds the count scales with the ratio of the counting rates.
-                const long double expected = n * countingRate(result) / countingRate(source);
-                if (std::fabs(expected) >= 9.2233720368547e18L) {
-                    EXPECT_GE(std::fabs(static_cast<long double>(got)), 9.2233720368547e18L) << where();
-                    EXPECT_EQ(got < 0, expected < 0) << where();
+                // Via seconds the count scales exactly with the ratio of the counting rates: the
+                // magnitude rounds down for timecode and to the nearest frame (halves up) for film,
+                // then takes the sign. The decimal's 38 digits and the small addend leave no
+                // tolerance.
+                const Rate a = countingRate(source), b = countingRate(result);
+                const Wide magnitude = n < 0 ? -static_cast<Wide>(n) : n;
+                const Wide top = magnitude * b.numerator * a.denominator;
+                const Wide bottom = b.denominator * a.numerator;
+                const Wide expected = to.formatType == FormatType::Film ? (2 * top + bottom) / (2 * bottom) : top / bottom;
+                if (expected > kMax) {
+                    EXPECT_TRUE(got == kMax || got == kMin || got == -kMax) << where();
+                    EXPECT_EQ(got < 0, n < 0) << where();
                 } else {
-                    EXPECT_LE(std::fabs(got - expected), 1.0L + std::fabs(expected) * 1e-15L) << where();
+                    EXPECT_EQ(got, n < 0 ? -static_cast<std::int64_t>(expected) : static_cast<std::int64_t>(expected)) << where();
                 }
             }
         }
     }
+}
+
+// A negative value converts to exactly the negative of its positive, in every pair of formats:
+// the secondary slots show both, and they must agree.
+TEST(FormatConverterCoverageTest, NegatingTheSourceNegatesEveryConversion) {
+    const std::vector<FormatDescriptor> formats = everyFormat();
+    const std::uint64_t seed = 20261208;
+    std::mt19937_64 random(seed);
+    const auto below = [&](std::uint64_t limit) { return static_cast<std::int64_t>(random() % limit); };
+    const auto digits = [&](int places) {
+        std::string text;
+        for (int i = 0; i < places; ++i) text += char('0' + below(10));
+        return text;
+    };
+    std::size_t values = 0;
+    for (const FormatDescriptor& from : formats) {
+        for (const FormatDescriptor& to : formats) {
+            for (int i = 0; i < 30; ++i, ++values) {
+                FrameCountableRef positive, negative;
+                std::string shown;
+                const bool footage = from.formatType == FormatType::Film && i % 3 == 0;
+                if (footage) { // a fractional footage as typed, and the same with a "-"
+                    const bool feetFrames = from.footageUnit == FootageUnit::FeetFrames;
+                    shown = std::to_string(below(i % 2 ? 100 : 100'000)) + (feetFrames ? ":" + digits(2) : "." + digits(1 + int(below(6))));
+                    positive = FormatConverter::unitValueFrom(shown, from);
+                    negative = FormatConverter::unitValueFrom("-" + shown, from);
+                } else { // zero now and then, small counts, and large ones that no rate ratio can overflow
+                    const std::int64_t count = i % 10 == 1 ? 0 : i % 2 ? below(200'000) : below(10'000'000'000'000'000);
+                    shown = std::to_string(count);
+                    positive = FormatConverter::unitValueFrom(count, from);
+                    negative = FormatConverter::unitValueFrom(-count, from);
+                }
+                const auto where = [&] {
+                    return "seed " + std::to_string(seed) + ' ' + from.toJson().dump() + " -> " + to.toJson().dump() + " " + shown;
+                };
+                ASSERT_EQ(FormatConverter::signedFrameCount(negative), -FormatConverter::signedFrameCount(positive)) << where();
+                const FrameCountableRef a = FormatConverter::convertFormat(positive, from, to);
+                const FrameCountableRef b = FormatConverter::convertFormat(negative, from, to);
+                const std::int64_t count = FormatConverter::signedFrameCount(a);
+                ASSERT_EQ(FormatConverter::signedFrameCount(b), -count) << where();
+                if (count != 0) {
+                    ASSERT_EQ(b->description(), "-" + a->description()) << where();
+                }
+            }
+        }
+    }
+    EXPECT_GE(values, 100'000u);
 }
 
 TEST(FormatConverterCoverageTest, RandomTextsAndCountsThroughEveryEntryPoint) {

@@ -200,8 +200,9 @@ TEST(TimecodeTest, SecondsFromZeroRoundDownAfterTheSmallAddend) {
     const Timecode negative = Timecode::withSecondsFromZero(Decimal::fromString("-0.04"), fps25);
     EXPECT_EQ(negative.frameCount(), 1);
     EXPECT_TRUE(negative.isNegative());
-    // Round-down is toward negative infinity: -0.05 s is -1.25 frames, so -2.
-    EXPECT_EQ(Timecode::withSecondsFromZero(Decimal::fromString("-0.05"), fps25).frameCount(), 2);
+    // The magnitude rounds down and the sign follows: -0.05 s is -1.25 frames, so -1, as 0.05 s is 1.
+    EXPECT_EQ(Timecode::withSecondsFromZero(Decimal::fromString("-0.05"), fps25).frameCount(), 1);
+    EXPECT_EQ(Timecode::withSecondsFromZero(Decimal::fromString("0.05"), fps25).frameCount(), 1);
     // Timecode seconds are nominal: 3600 s at 29.97 is 108000 frames.
     EXPECT_EQ(Timecode::withSecondsFromZero(Decimal(3600), FrameRate::fps29_97NonDrop).frameCount(), 108000);
     EXPECT_EQ(Timecode::withFrameCount(1, FrameRate::fps24).secondsFromZero().toString(),

@@ -8,9 +8,11 @@
 // The count is signed: every factory stores a negative value as a negative frameCount(), and
 // isNegative() carries the sign too (for feet+frames text, "-0:00" is zero with the flag set).
 //
-// Conversions from a decimal quantity to frames add 0.000000001 and then round toward negative
-// infinity, so a product lying just below a whole frame through representation error counts as
-// that frame: 3 ft of 3-perf 35mm is floor(63.999 + 0.000000001) = 63 frames.
+// A decimal footage (feet, metres, rolls) reads as the nearest whole frame, halves away from zero,
+// since the texts shown are rounded to a few places: 3 ft of 3-perf 35mm (63.999) is 64 frames and
+// "12.312" ft of it is 197. Foot k begins at the frame nearest k × P, and feet+frames text counts
+// from there: 63 frames of 3-perf is "2:20", 64 is "3:00". So every text shown reads back as the
+// count it shows. Signs are applied to the counted magnitude: −x reads as −(x).
 // Counts that do not fit 64 bits saturate to INT64_MIN / INT64_MAX. Nothing here throws
 // (except std::bad_alloc from the texts).
 
@@ -35,24 +37,24 @@ public:
     // A count split into whole feet and the frames left over, both of the magnitude |n|.
     struct FeetFrames {
         bool isNegative = false;          // n < 0 (the sign of the count, not the stored flag)
-        std::int64_t wholeFeet = 0;       // floor(|n| ÷ P + 0.000000001)
-        std::int64_t framesRemainder = 0; // integer part of |n| − trunc(|n| ÷ P) × P
+        std::int64_t wholeFeet = 0;       // the last k with round(k × P) ≤ |n|
+        std::int64_t framesRemainder = 0; // |n| − round(wholeFeet × P)
         friend bool operator==(const FeetFrames&, const FeetFrames&) = default;
     };
 
     // frameCount = n, isNegative = n < 0, in the given unit (Feet unless said).
     static Film withFrameCount(std::int64_t frameCount, FrameRate frameRate, FilmGauge gauge,
                                FootageUnit footageUnit = FootageUnit::Feet) noexcept;
-    // floor(feet × P + 0.000000001) frames; isNegative when feet × P < 0; unit Feet.
+    // round(feet × P) frames (halves away from zero); isNegative when feet × P < 0; unit Feet.
     static Film withFeet(const Decimal& feet, FrameRate frameRate, FilmGauge gauge) noexcept;
-    // floor(feet × P + 0.000000001) + frames, the frames not checked against P (12 ft 99 fr of
-    // 35mm is 291 frames); isNegative as given; unit FeetFrames.
+    // round(feet × P) + frames, the frames not checked against P (12 ft 99 fr of 35mm is 291
+    // frames); isNegative as given; unit FeetFrames.
     static Film withFeet(std::int64_t feet, std::int64_t frames, bool isNegative, FrameRate frameRate,
                          FilmGauge gauge) noexcept;
     // The metres become feet in binary double (1 ft = 0.3048 m), then
-    // floor(feet × P + 0.000000001) frames; isNegative when that count is negative; unit Metres.
+    // round(feet × P) frames; isNegative when that count is negative; unit Metres.
     static Film withMetres(const Decimal& metres, FrameRate frameRate, FilmGauge gauge) noexcept;
-    // floor(rolls × L × P + 0.000000001) frames, L = 1000 for Rolls1000ft, 400 for Rolls400ft and
+    // round(rolls × L × P) frames, L = 1000 for Rolls1000ft, 400 for Rolls400ft and
     // 100 for any other unit; isNegative when rolls < 0; the unit is rollType as given.
     static Film withRolls(const Decimal& rolls, FootageUnit rollType, FrameRate frameRate,
                           FilmGauge gauge) noexcept;

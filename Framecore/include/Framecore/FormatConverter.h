@@ -28,8 +28,9 @@
 // Every other pair goes via seconds: S = N ÷ actualFPS of the source film's own rate, or
 // N ÷ integralFPS of the source timecode's own rate; a film result is
 // Film::withSecondsFromZero(S, ...) (nearest frame at actualFPS), a timecode result is
-// floor(S × integralFPS + 0.000000001) frames. A source descriptor without a rate always goes via
-// seconds. Because timecode counts at integralFPS, 29.97 and 30 (and 59.94 and 60) timecode
+// floor(|S| × integralFPS + 0.000000001) frames with the sign of S. A source descriptor without a
+// rate always goes via seconds. Every rule counts the magnitude and applies the sign after, so
+// converting −x gives exactly the negative of converting x. Because timecode counts at integralFPS, 29.97 and 30 (and 59.94 and 60) timecode
 // exchange frame for frame; 24 film frames become 30 frames of 30 fps video.
 //
 // Nothing here crashes or overflows, whatever the arguments, and nothing throws except

@@ -27,7 +27,8 @@ public:
     // Reads the decimal number at the start of the text (leading white space skipped, optional
     // sign, "." as the decimal point whatever the locale, optional exponent "e3"); anything after
     // it is ignored and text that does not start with a number counts 0. The count is
-    // floor(number + 0.000000001), so 12.7 is 12, "-0.5" is −1 and 11.9999999999 is 12.
+    // floor(|number| + 0.000000001) with the number's sign, so 12.7 is 12, "-12.7" is −12,
+    // "-0.5" is 0 and 11.9999999999 is 12.
     // Counts beyond 64 bits saturate to INT64_MIN / INT64_MAX. isNegative is true exactly when
     // the first character is "-".
     static Frames withFrameCountString(std::string_view frameCountString) noexcept;

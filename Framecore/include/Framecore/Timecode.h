@@ -47,8 +47,9 @@ public:
     // stored as INT64_MAX (negative).
     static Timecode withFrameCount(std::int64_t frameCount, FrameRate frameRate) noexcept;
 
-    // n = floor(seconds × F + 0.000000001) (the addend absorbs representation error: 0.04 s at
-    // 25 fps is exactly one frame), then frameCount = |n|, isNegative = n < 0. Counts beyond the
+    // n = floor(|seconds| × F + 0.000000001) with the sign of seconds applied after (the addend
+    // absorbs representation error: 0.04 s at 25 fps is exactly one frame; −0.05 s is −1 frame,
+    // the negative of 0.05 s), then frameCount = |n|, isNegative = n < 0. Counts beyond the
     // 64-bit range saturate to INT64_MAX frames (with the sign); NaN gives zero frames.
     static Timecode withSecondsFromZero(const Decimal& secondsFromZero, FrameRate frameRate) noexcept;
 
