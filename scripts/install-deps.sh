@@ -20,7 +20,10 @@ packages=(
   # The Debian package: CPack's DEB generator with dpkg-shlibdeps, man pages made from --help,
   # and the checks its test runs (lintian, desktop-file-validate).
   dpkg-dev help2man lintian desktop-file-utils
+  # Locales the tests run in: a decimal comma (de_DE) and Arabic-Indic digits (ar_EG).
+  locales
 )
+test_locales=(de_DE.UTF-8 ar_EG.UTF-8)
 
 # --print lists the packages, one per line, and installs nothing (the fresh-install check reads it).
 if [ "${1:-}" = "--print" ]; then
@@ -35,15 +38,33 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 if [ "$(id -u)" -eq 0 ]; then
   sudo=()
 else
   sudo=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# locale -a lists "de_DE.UTF-8" as "de_DE.utf8".
+absent_locales=()
+for l in "${test_locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qix "${l%.UTF-8}.utf8"; then
+    absent_locales+=("$l")
+  fi
+done
+if [ ${#absent_locales[@]} -gt 0 ]; then
+  echo "Generating locales: ${absent_locales[*]}"
+  for l in "${absent_locales[@]}"; do
+    if grep -q "^# *${l} UTF-8" /etc/locale.gen; then
+      "${sudo[@]}" sed -i "s/^# *\(${l} UTF-8\)/\1/" /etc/locale.gen
+    elif ! grep -q "^${l} UTF-8" /etc/locale.gen; then
+      echo "${l} UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  "${sudo[@]}" locale-gen
+fi

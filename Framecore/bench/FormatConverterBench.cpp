@@ -63,4 +63,20 @@ void BM_FilmDescription(benchmark::State& state) {
 }
 BENCHMARK(BM_FilmDescription);
 
+// Feet+frames of a gauge whose feet do not hold a whole number of frames (the foot is searched).
+void BM_FilmFeetFramesDescription(benchmark::State& state) {
+    const Film film = Film::withFrameCount(123456, FrameRate::fps24, FilmGauge::mm35p3, FootageUnit::FeetFrames);
+    for (auto _ : state) benchmark::DoNotOptimize(film.description());
+}
+BENCHMARK(BM_FilmFeetFramesDescription);
+
+// A negative value converted via seconds (the magnitude is counted, then the sign applied).
+void BM_ConvertNegativeVideoViaSeconds(benchmark::State& state) {
+    const FrameCountableRef value = FormatConverter::unitValueFrom("-01:23:45:12", FormatDescriptor::pal25);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FormatConverter::convertFormat(value, FormatDescriptor::pal25, FormatDescriptor::ntsc30));
+    }
+}
+BENCHMARK(BM_ConvertNegativeVideoViaSeconds);
+
 } // namespace

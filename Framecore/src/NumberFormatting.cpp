@@ -1,12 +1,16 @@
 #include "Framecore/NumberFormatting.h"
 
+#include <unicode/dcfmtsym.h>
 #include <unicode/locid.h>
+#include <unicode/uchar.h>
 #include <unicode/numberformatter.h>
 #include <unicode/unistr.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <deque>
+#include <optional>
 #include <string>
 
 namespace framecore {
@@ -72,6 +76,107 @@ std::string formatDecimal(const Decimal& value, int minFraction, int maxFraction
 
 icu::Locale localeNamed(std::string_view name) { return icu::Locale(std::string(name).c_str()); }
 
+std::optional<icu::Locale>& numberLocaleOverride() {
+    static std::optional<icu::Locale> chosen;
+    return chosen;
+}
+
+const icu::Locale& numberLocale() {
+    const auto& chosen = numberLocaleOverride();
+    return chosen ? *chosen : icu::Locale::getDefault();
+}
+
+// Invisible characters that ICU puts around numbers of right-to-left scripts (U+061C, U+200E ...).
+bool isFormatMark(UChar32 c) { return u_charType(c) == U_FORMAT_CHAR; }
+
+icu::UnicodeString withoutFormatMarks(const icu::UnicodeString& text) {
+    icu::UnicodeString kept;
+    for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
+        const UChar32 c = text.char32At(i);
+        if (!isFormatMark(c)) kept.append(c);
+    }
+    return kept;
+}
+
+// The decimal separator and minus sign of a locale, without their marks.
+struct NumberSymbols {
+    std::string localeName;
+    icu::UnicodeString decimal;
+    icu::UnicodeString minus;
+};
+
+const NumberSymbols& symbolsOf(const icu::Locale& locale) {
+    thread_local std::deque<NumberSymbols> cache;
+    const char* name = locale.getName();
+    for (const NumberSymbols& entry : cache) {
+        if (entry.localeName == name) return entry;
+    }
+    if (cache.size() >= 8) cache.pop_front();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::DecimalFormatSymbols symbols(locale, status);
+    NumberSymbols entry{name, icu::UnicodeString(u"."), icu::UnicodeString(u"-")};
+    if (U_SUCCESS(status)) {
+        entry.decimal = withoutFormatMarks(symbols.getConstSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
+        entry.minus = withoutFormatMarks(symbols.getConstSymbol(icu::DecimalFormatSymbols::kMinusSignSymbol));
+    }
+    cache.push_back(std::move(entry));
+    return cache.back();
+}
+
+std::string localeFree(std::string_view text, const icu::Locale& locale) {
+    const NumberSymbols& symbols = symbolsOf(locale);
+    const auto isAsciiSymbol = [](const icu::UnicodeString& symbol, char c) {
+        return symbol.length() == 1 && symbol.charAt(0) == static_cast<char16_t>(c);
+    };
+    // Plain ASCII text that holds neither symbol in another form is already locale-free.
+    bool plain = true;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80 || (c != '.' && isAsciiSymbol(symbols.decimal, c)) ||
+            (c != '-' && isAsciiSymbol(symbols.minus, c))) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) return std::string(text);
+
+    const icu::UnicodeString source =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString out;
+    for (int32_t i = 0; i < source.length();) {
+        const UChar32 c = source.char32At(i);
+        if (isFormatMark(c)) {
+            i = source.moveIndex32(i, 1);
+            continue;
+        }
+        if (u_isdigit(c)) {
+            out.append(static_cast<UChar32>('0' + u_charDigitValue(c)));
+            i = source.moveIndex32(i, 1);
+            continue;
+        }
+        if (!symbols.decimal.isEmpty() && source.compare(i, symbols.decimal.length(), symbols.decimal) == 0) {
+            out.append(static_cast<UChar32>('.'));
+            i += symbols.decimal.length();
+            continue;
+        }
+        if (c == 0x2212 || (!symbols.minus.isEmpty() && source.compare(i, symbols.minus.length(), symbols.minus) == 0)) {
+            out.append(static_cast<UChar32>('-'));
+            i += c == 0x2212 ? 1 : symbols.minus.length();
+            continue;
+        }
+        out.append(c);
+        i = source.moveIndex32(i, 1);
+    }
+    std::string result;
+    out.toUTF8String(result);
+    return result;
+}
+
+std::string posixLocaleToIcu(std::string_view name) {
+    if (name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0) return "en_US_POSIX";
+    const std::size_t end = name.find_first_of(".@");
+    return std::string(name.substr(0, end));
+}
+
 } // namespace
 
 double roundedToPlaces(double x, int places) noexcept {
@@ -80,7 +185,7 @@ double roundedToPlaces(double x, int places) noexcept {
 }
 
 std::string formattedStringWithPrecision(double value, int minFractionDigits, int maxFractionDigits) {
-    return formatDouble(value, minFractionDigits, maxFractionDigits, icu::Locale::getDefault());
+    return formatDouble(value, minFractionDigits, maxFractionDigits, numberLocale());
 }
 
 std::string formattedStringWithPrecision(double value, int minFractionDigits, int maxFractionDigits,
@@ -89,12 +194,36 @@ std::string formattedStringWithPrecision(double value, int minFractionDigits, in
 }
 
 std::string formattedStringWithPrecision(const Decimal& value, int minFractionDigits, int maxFractionDigits) {
-    return formatDecimal(value, minFractionDigits, maxFractionDigits, icu::Locale::getDefault());
+    return formatDecimal(value, minFractionDigits, maxFractionDigits, numberLocale());
 }
 
 std::string formattedStringWithPrecision(const Decimal& value, int minFractionDigits, int maxFractionDigits,
                                          std::string_view localeName) {
     return formatDecimal(value, minFractionDigits, maxFractionDigits, localeNamed(localeName));
+}
+
+void setNumberLocale(std::string_view localeName) {
+    if (localeName.empty()) {
+        numberLocaleOverride().reset();
+    } else {
+        numberLocaleOverride() = localeNamed(localeName);
+    }
+}
+
+std::string numberLocaleName() { return numberLocale().getName(); }
+
+std::string numberLocaleFromEnvironment() {
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') return posixLocaleToIcu(value);
+    }
+    return {};
+}
+
+std::string localeFreeNumberText(std::string_view text) { return localeFree(text, numberLocale()); }
+
+std::string localeFreeNumberText(std::string_view text, std::string_view localeName) {
+    return localeFree(text, localeNamed(localeName));
 }
 
 } // namespace framecore

@@ -1,6 +1,7 @@
 #include "KeypadCalculator.h"
 
 #include "Framecore/FormatConverter.h"
+#include "Framecore/NumberFormatting.h"
 #include "Framecore/Timecode.h"
 #include "Kitbase/String.h"
 
@@ -494,7 +495,8 @@ void KeypadCalculator::paste(std::string_view text) {
     InputBuffer buffer = inputBuffer_;
     buffer.reset();
     std::optional<KeypadKey> lastKey;
-    const std::vector<std::string> pieces = kitbase::characters(text);
+    // A film text copied in a locale with a decimal comma or other digits reads as it was shown.
+    const std::vector<std::string> pieces = kitbase::characters(framecore::localeFreeNumberText(text));
     std::size_t i = 0;
     for (; i < pieces.size() && mayStillCollapse(buffer); ++i) {
         if (!kitbase::isNumeric(pieces[i])) continue;

@@ -73,7 +73,8 @@ public:
 
     void keyPressed(KeypadKey key);
     // Replaces the typed text by the numeric characters of `text` (others are skipped, and so is
-    // a second point; no length limit), as typing would. The empty text changes nothing.
+    // a second point; no length limit), as typing would. The text is first made locale-free in
+    // the number locale, so "12,312" pasted in de_DE is 12.312. The empty text changes nothing.
     void paste(std::string_view text);
     // Enters a value of the primary format as the operand, as a result written back would stand:
     // its raw text in the buffer, read back at its exact count.

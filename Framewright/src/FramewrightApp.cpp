@@ -40,6 +40,8 @@ QStringList prepareForWindow() {
 } // namespace
 
 void FramewrightApp::prepareProcess() {
+    // Film texts are numbers: they follow LC_NUMERIC, which ICU alone would not read.
+    framecore::setNumberLocale(framecore::numberLocaleFromEnvironment());
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     }

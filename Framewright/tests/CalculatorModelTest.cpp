@@ -442,9 +442,8 @@ TEST_F(CalculatorTest, PublishedFieldsNotifyBeforeTheyAreSaved) {
     EXPECT_EQ(UserDefaultsManager::get<std::int64_t>(CalculatorModel::inputStateKey), 1);
 }
 
-// 17 frames of 35mm are 1.0625 ft, shown and written back as 1.062: reading that text again
-// would give 16 frames. The result keeps its exact count on display, through a restart and into
-// the next operation.
+// 17 frames of 35mm are 1.0625 ft, shown and written back as 1.062 (three places). The result
+// keeps its exact count on display, through a restart and into the next operation.
 TEST_F(CalculatorTest, AFootageResultKeepsItsExactFrameCount) {
     usePrimary(framecore::FormatDescriptor::mm35);
     press("1.0625 + 0 =");
@@ -457,9 +456,11 @@ TEST_F(CalculatorTest, AFootageResultKeepsItsExactFrameCount) {
     press("+ 1 =");
     EXPECT_EQ(model().primaryFrameValue()->frameCount(), 33);
 
-    // Typing the same text anew is read as typed.
+    // Typing the same text anew reads as the nearest frame: 16.992 frames is 17.
     press("A 1.062 + 0 =");
-    EXPECT_EQ(model().primaryFrameValue()->frameCount(), 16);
+    EXPECT_EQ(model().primaryFrameValue()->frameCount(), 17);
+    press("A 1.05 + 0 =");
+    EXPECT_EQ(model().primaryFrameValue()->frameCount(), 17); // 16.8
 }
 
 } // namespace

@@ -12,8 +12,12 @@
 #include "SettingsManager.h"
 
 #include "Framecore/FormatDescriptor.h"
+#include "Framecore/NumberFormatting.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <string>
 
 #include <QClipboard>
 #include <QFile>
@@ -304,6 +308,51 @@ TEST_F(MenuTest, CopyAndPasteGoThroughTheClipboard) {
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(primary(), "00:01:12:00");
     EXPECT_EQ(framewright::testsupport::historyLines(store()).back(), "=|00:01:12:00|25");
+}
+
+// Copy writes a film value as the number locale shows it (a decimal comma, other digits); Paste
+// reads that text back as the same frame count. Run in de_DE and ar_EG as well.
+class FilmCopyPasteTest : public CalculatorWindowTest {
+    void prepare() override {
+        SettingsManager::shared().setPrimaryDescriptor(framecore::FormatDescriptor(
+            framecore::FormatType::Film, framecore::FilmGauge::mm35p3, framecore::FootageUnit::Feet, framecore::FrameRate::fps24));
+    }
+};
+
+TEST_F(FilmCopyPasteTest, CopyThenPasteKeepsTheFrameCountInTheNumberLocale) {
+    // The window takes the number locale from the environment, LC_NUMERIC included.
+    const std::string chosen = framecore::numberLocaleFromEnvironment();
+    if (!chosen.empty()) {
+        EXPECT_EQ(framecore::numberLocaleName(), chosen);
+    }
+    const std::map<std::string, QString> shown{{"de_DE", QStringLiteral("12,328")},
+                                               {"ar_EG", QStringLiteral(u"\u0661\u0662\u066B\u0663\u0662\u0668")}};
+    const auto expected = shown.find(framecore::numberLocaleName());
+
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    // 12.312 ft of 3-perf is 262.65 frames: the nearest, 263, shows as 12.328 ft.
+    for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_Period, Qt::Key_3, Qt::Key_1, Qt::Key_2}) key(k);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(CalculatorModel::shared().primaryFrameValue()->frameCount(), 263);
+    const QString copied = primary();
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), copied);
+    if (expected != shown.end()) {
+        EXPECT_EQ(copied, expected->second);
+    }
+
+    key(Qt::Key_A);
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(CalculatorModel::shared().primaryFrameValue()->frameCount(), 263);
+    EXPECT_EQ(primary(), copied);
+
+    // A negative value too, and a text of another locale's digits whatever this one is.
+    key(Qt::Key_A);
+    clipboard->setText(QStringLiteral("-") + copied);
+    key(Qt::Key_V, Qt::ControlModifier);
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(CalculatorModel::shared().primaryFrameValue()->frameCount(), -263);
 }
 
 class SaveHistoryTest : public PalCalculatorWindowTest {

@@ -11,6 +11,7 @@
 #include "Commands.h"
 #include "FormatNames.h"
 #include "Framecore/FormatConverter.h"
+#include "Framecore/NumberFormatting.h"
 #include "JsonText.h"
 #include "LineIO.h"
 #include "Text.h"
@@ -76,8 +77,13 @@ public:
                 appendJsonString(line, to_[i].name);
                 line += ",\"label\":";
                 appendJsonString(line, to_[i].label);
+                // "value" is for machines: "." and ASCII digits in every locale; "display" is
+                // the text the window would show.
+                const std::string shown = result->description();
                 line += ",\"value\":";
-                appendJsonString(line, result->description());
+                appendJsonString(line, framecore::localeFreeNumberText(shown));
+                line += ",\"display\":";
+                appendJsonString(line, shown);
                 line += ",\"frameCount\":";
                 appendInteger(line, FormatConverter::signedFrameCount(result));
                 line += '}';

@@ -15,6 +15,7 @@
 #include "Commands.h"
 #include "FormatNames.h"
 #include "Framecore/Decimal.h"
+#include "Framecore/NumberFormatting.h"
 #include "HistoryLineSink.h"
 #include "KeypadCalculator.h"
 #include "LineIO.h"
@@ -128,7 +129,8 @@ int runEval(const Arguments& arguments) {
     if (arguments.json) {
         nlohmann::ordered_json json;
         json["format"] = canonicalFormatName(format);
-        json["value"] = shown;
+        json["value"] = framecore::localeFreeNumberText(shown); // for machines, in every locale
+        json["display"] = shown;
         json["result"] = chain.brain().result().toJson();
         json["error"] = chain.brain().error();
         out.append(json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));

@@ -42,7 +42,8 @@ convert
                       have one, and any number when it is the hours:
                       01:00:00:00, 1:00:00:00, 10:00 (ten seconds), 00:01:00;02
     film, ft:frm      feet and frames: 12:05, or 1205; 5 is five frames
-    film, other units a decimal number: 90, 12.5, -0.25, 1e3
+    film, other units a decimal number: 90, 12.5, -0.25, 1e3; the locale's own
+                      decimal separator and digits are read too (12,5 in de_DE)
   A leading - makes a value negative. Timecode fields are not range-checked
   (00:00:00:40 at 25 is 40 frames), as on the keypad.
   After --, every argument but --from, --to, --format and --json is a value,
@@ -92,10 +93,13 @@ Examples
   framecalc eval --format 29.97DF '01:00:00;00' tc/ '00:30:00;00' =  (2)
 
 Output
+  Plain output writes film values in the locale chosen for numbers (LC_ALL,
+  LC_NUMERIC, LANG), as the window shows them.
   --json writes one JSON object per line: convert gives the input, the source
-  format and, per --to format, its name, label, the value shown and the signed
-  frame count; eval gives the format, the value shown, the calculator's result
-  operand and its error.
+  format and, per --to format, its name, label, value, display and the signed
+  frame count; eval gives the format, value, display, the calculator's result
+  operand and its error. value is the same in every locale ("." and ASCII
+  digits); display is the text the window shows in the user's locale.
 
 Exit status
   0  results written

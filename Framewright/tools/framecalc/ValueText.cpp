@@ -7,6 +7,7 @@
 
 #include "Framecore/Decimal.h"
 #include "Framecore/FormatConverter.h"
+#include "Framecore/NumberFormatting.h"
 #include "Text.h"
 
 namespace framecalc {
@@ -149,8 +150,11 @@ std::optional<std::string> checkFrames(std::string_view text) {
 
 } // namespace
 
-ValueRead readValue(std::string_view text, const FormatDescriptor& format) {
-    if (text.empty()) return std::string("empty value");
+ValueRead readValue(std::string_view typed, const FormatDescriptor& format) {
+    if (typed.empty()) return std::string("empty value");
+    // What framecalc prints in the user's locale ("12,312", Arabic-Indic digits) reads back.
+    const std::string localeFree = framecore::localeFreeNumberText(typed);
+    std::string_view text = localeFree;
 
     std::optional<std::string> problem;
     switch (format.formatType) {

@@ -3,11 +3,15 @@
 #include <string_view>
 #include <vector>
 
+#include "Framecore/NumberFormatting.h"
+
 #include "Arguments.h"
 #include "Commands.h"
 
 int main(int argc, char** argv) {
     using namespace framecalc;
+    // Plain output writes film values as the window does, in the locale chosen for numbers.
+    framecore::setNumberLocale(framecore::numberLocaleFromEnvironment());
     std::vector<std::string_view> args;
     for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 

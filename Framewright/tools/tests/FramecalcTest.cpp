@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -226,8 +227,8 @@ TEST(FramecalcConvertTest, JsonLines) {
     EXPECT_EQ(run.status, 0);
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json, nlohmann::json::parse(R"({"input":"-00:00:02:00","from":"25","results":[
-        {"format":"35mm/ft:frm/24","label":"FT:FRM 35mm","value":"-3:02","frameCount":-50},
-        {"format":"frames","label":"Frames","value":"-50","frameCount":-50}]})"));
+        {"format":"35mm/ft:frm/24","label":"FT:FRM 35mm","value":"-3:02","display":"-3:02","frameCount":-50},
+        {"format":"frames","label":"Frames","value":"-50","display":"-50","frameCount":-50}]})"));
 
     // Every output line is one JSON value, also for a bad line holding bytes that are not UTF-8.
     const Outcome stream = framecalc({"--json", "convert", "-", "--from", "frames", "--to", "25"}, "25\n\"bad\xff\"\n");
@@ -269,7 +270,7 @@ TEST(FramecalcEvalTest, FootageResultsKeepEveryFrame) {
     EXPECT_EQ(eval("35mm", {"1.0625", "+", "0", "="}), "1.062\n");
     const Outcome again = framecalc({"eval", "--json", "--format", "35mm", "1.0625", "+", "0", "=", "="});
     EXPECT_EQ(nlohmann::json::parse(again.out)["result"]["valueString"], "17");
-    EXPECT_EQ(eval("35mm3p/metres", {"1", "+", "1", "+", "="}), "3.943\n"); // 1 m is 69 frames; 276 frames
+    EXPECT_EQ(eval("35mm3p/metres", {"1", "+", "1", "+", "="}), "4.001\n"); // 1 m is 70 frames; 280 frames
 }
 
 TEST(FramecalcEvalTest, DivisionByTimecodeGivesARatio) {
@@ -296,7 +297,7 @@ TEST(FramecalcEvalTest, JsonAndRefusedTokens) {
     const Outcome run = framecalc({"eval", "--json", "--format", "25", "10", "+", "5", "="});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::parse(R"({"format":"25","value":"00:00:00:15",
-        "result":{"sourceType":"frames","valueString":"15"},"error":"none"})"));
+        "display":"00:00:00:15","result":{"sourceType":"frames","valueString":"15"},"error":"none"})"));
     const Outcome error = framecalc({"eval", "--json", "--format", "25", "10", "/", "0", "="});
     EXPECT_EQ(error.status, 1);
     EXPECT_EQ(nlohmann::json::parse(error.out)["error"], "divideByZero");
@@ -307,6 +308,52 @@ TEST(FramecalcEvalTest, JsonAndRefusedTokens) {
     expectUsageError(framecalc({"eval", "--format", "25", "10", "x", "00:00:01:00"}), "plain number");
     expectUsageError(framecalc({"eval", "--format", "29.97", "10"}), "29.97DF or 29.97ND");
     expectUsageError(framecalc({"eval", "10", "+", "5"}), "--format");
+}
+
+// Scripts read "value" in any locale; people read "display"; and framecalc reads back both, as
+// the window's Paste reads what its Copy wrote.
+TEST(FramecalcLocaleTest, JsonValuesAreLocaleFreeAndEveryOutputReadsBack) {
+    struct Case {
+        const char* all;     // LC_ALL, or none
+        const char* numeric; // LC_NUMERIC
+        const char* shown;   // 12.5 ft as the locale writes it
+    };
+    const Case cases[] = {{"de_DE.UTF-8", nullptr, "12,5"},
+                          {nullptr, "de_DE.UTF-8", "12,5"}, // LC_NUMERIC alone decides numbers
+                          {"ar_EG.UTF-8", nullptr, "\u0661\u0662\u066B\u0665"},
+                          {nullptr, "ar_EG.UTF-8", "\u0661\u0662\u066B\u0665"}};
+    const std::optional<std::string> saved[] = {
+        std::getenv("LC_ALL") ? std::optional<std::string>(std::getenv("LC_ALL")) : std::nullopt,
+        std::getenv("LC_NUMERIC") ? std::optional<std::string>(std::getenv("LC_NUMERIC")) : std::nullopt,
+        std::getenv("LANG") ? std::optional<std::string>(std::getenv("LANG")) : std::nullopt};
+    const auto put = [](const char* name, const char* value) {
+        if (value) ::setenv(name, value, 1); else ::unsetenv(name);
+    };
+    for (const Case& c : cases) {
+        put("LC_ALL", c.all), put("LC_NUMERIC", c.numeric), put("LANG", "en_US.UTF-8");
+        const std::string where = std::string(c.all ? c.all : "") + "/" + (c.numeric ? c.numeric : "");
+
+        const Outcome json = framecalc({"convert", "200", "--from", "frames", "--to", "35mm,35mm3p", "--json"});
+        ASSERT_EQ(json.status, 0) << where << json.err;
+        const auto results = nlohmann::json::parse(json.out)["results"];
+        EXPECT_EQ(results[0]["value"], "12.5") << where;
+        EXPECT_EQ(results[0]["display"], c.shown) << where;
+        EXPECT_EQ(results[1]["value"], "9.375") << where;
+
+        const Outcome plain = framecalc({"convert", "200", "--from", "frames", "--to", "35mm"});
+        EXPECT_EQ(plain.out, std::string(c.shown) + "\n") << where;
+        // What either mode printed reads back as the same 200 frames.
+        for (const std::string& text : {std::string(c.shown), results[0]["value"].get<std::string>()}) {
+            EXPECT_EQ(framecalc({"convert", text, "--from", "35mm", "--to", "frames"}).out, "200\n") << where << ' ' << text;
+        }
+        const Outcome evalJson = framecalc({"eval", "--json", "--format", "35mm", c.shown, "+", "12.5", "="});
+        EXPECT_EQ(nlohmann::json::parse(evalJson.out)["value"], "25") << where << evalJson.err;
+        const Outcome negative = framecalc({"eval", "--json", "--format", "35mm", "0", "-", c.shown, "="});
+        EXPECT_EQ(nlohmann::json::parse(negative.out)["value"], "-12.5") << where << negative.err;
+    }
+    put("LC_ALL", saved[0] ? saved[0]->c_str() : nullptr);
+    put("LC_NUMERIC", saved[1] ? saved[1]->c_str() : nullptr);
+    put("LANG", saved[2] ? saved[2]->c_str() : nullptr);
 }
 
 TEST(FramecalcCommandLineTest, UsageErrorsExitTwo) {
