@@ -31,7 +31,7 @@ OptionValue splitOption(std::string_view arg) {
 // `convert --from frames --to 25 -- -4094` read -4094 as the value.
 bool isCommandOption(std::string_view arg) noexcept {
     const std::string_view name = splitOption(arg).name;
-    return name == "--from" || name == "--to" || name == "--format" || name == "--json";
+    return name == "--from" || name == "--to" || name == "--format" || name == "--json" || name == "--stdin";
 }
 
 } // namespace
@@ -82,6 +82,9 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
         } else if (option.name == "--json") {
             if (option.inlineValue) return "--json takes no value";
             parsed.json = true;
+        } else if (option.name == "--stdin") {
+            if (option.inlineValue) return "--stdin takes no value";
+            parsed.chainsFromInput = true;
         } else if (option.name == "--from") {
             if (fromGiven) return "--from given twice";
             if (auto problem = takeValue(parsed.from)) return *problem;
@@ -119,6 +122,7 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
 
     switch (parsed.command) {
     case Command::convert:
+        if (parsed.chainsFromInput) return *onlyFor(true, "--stdin", "eval");
         if (formatGiven) return *onlyFor(true, "--format", "eval");
         if (positional.empty()) return std::string("convert needs a value (or - to read standard input)");
         if (positional.size() > 1) return joined("convert takes one value, got '", positional[1], "' as well");
@@ -130,11 +134,17 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
         if (fromGiven) return *onlyFor(true, "--from", "convert");
         if (toGiven) return *onlyFor(true, "--to", "convert");
         if (!formatGiven) return std::string("eval needs --format FORMAT");
+        if (parsed.chainsFromInput) {
+            if (!positional.empty()) return joined("eval --stdin reads its tokens from standard input, got '",
+                                                   positional.front(), "' as well");
+            break;
+        }
         if (positional.empty()) return std::string("eval needs operands and operators, such as: 10 + 5 =");
         parsed.tokens = std::move(positional);
         break;
     case Command::formats:
-        if (fromGiven || toGiven || formatGiven) return std::string("formats takes no --from, --to or --format");
+        if (fromGiven || toGiven || formatGiven || parsed.chainsFromInput)
+            return std::string("formats takes no --from, --to, --format or --stdin");
         if (!positional.empty()) return joined("formats takes no arguments, got '", positional.front(), "'");
         break;
     case Command::help:

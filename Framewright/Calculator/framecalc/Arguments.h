@@ -19,6 +19,7 @@ struct Arguments {
     std::vector<std::string> to;       // convert: --to, split at commas
     std::string format;                // eval: --format
     std::vector<std::string> tokens;   // eval: operands and operators
+    bool chainsFromInput = false;      // eval: --stdin, one chain of tokens per input line
 };
 
 // The arguments, or the one-line reason they make no command.

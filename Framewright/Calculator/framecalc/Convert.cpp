@@ -107,11 +107,6 @@ private:
     bool json_;
 };
 
-int writeFailure(const OutputBuffer& out) {
-    reportError(joined("cannot write the output: ", out.failure()));
-    return exitUsage;
-}
-
 int convertOne(const LineConverter& converter, std::string_view value) {
     std::string line, problem;
     if (!converter.convert(trimmed(value), line, problem)) {
@@ -121,47 +116,19 @@ int convertOne(const LineConverter& converter, std::string_view value) {
     OutputBuffer out(STDOUT_FILENO);
     out.append(line);
     out.endLine();
-    return out.flush() ? exitOk : writeFailure(out);
+    return out.flush() ? exitOk : reportWriteFailure(out);
 }
 
 // One output line per input line, in order; an unreadable line is reported on standard error
 // with its line number, leaves its place in the output, and makes the exit status 2.
 int convertStream(const LineConverter& converter) {
-    OutputBuffer out(STDOUT_FILENO);
-    LineReader in(STDIN_FILENO, out);
-    std::string line, problem;
-    std::string_view input;
-    std::uint64_t lineNumber = 0;
-    bool anyFailed = false;
-    while (true) {
-        const LineReader::Result next = in.next(input);
-        if (next == LineReader::Result::end) break;
-        if (next == LineReader::Result::error) {
-            out.flush();
-            reportError(joined("cannot read standard input: ", in.failure()));
-            return exitUsage;
-        }
-        ++lineNumber;
-        bool ok = false;
-        if (next == LineReader::Result::tooLong) {
-            problem = joined("line longer than ", std::to_string(LineReader::maxLineLength), " bytes");
-            input = {};
-        } else {
-            input = trimmed(input);
-            ok = converter.convert(input, line, problem);
-        }
-        if (!ok) {
-            anyFailed = true;
-            out.flush(); // keep the diagnostics next to the output they belong to
-            reportError(joined("line ", std::to_string(lineNumber), ": ", problem));
+    return answerEachLine(
+        [&converter](std::string_view input, std::string& line, std::string& problem) {
+            return converter.convert(input, line, problem);
+        },
+        [&converter](std::string_view input, std::string_view problem, std::string& line) {
             converter.failedLine(input, problem, line);
-        }
-        out.append(line);
-        out.endLine();
-        if (!out.failure().empty()) return writeFailure(out);
-    }
-    if (!out.flush()) return writeFailure(out);
-    return anyFailed ? exitUsage : exitOk;
+        });
 }
 
 } // namespace

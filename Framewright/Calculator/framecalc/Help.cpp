@@ -24,6 +24,7 @@ constexpr std::string_view helpText = R"(framecalc: timecode, frame and film-foo
 Usage:
   framecalc convert VALUE --from FORMAT --to FORMAT[,FORMAT...] [--json]
   framecalc eval --format FORMAT TOKEN... [--json]
+  framecalc eval --format FORMAT --stdin [--json]
   framecalc formats [--json]
   framecalc --help | --version
 
@@ -62,6 +63,11 @@ eval
   replace each other; = right after an operator uses the value twice
   (10 + = is 20). Fractions of frames are truncated toward zero.
   A division by zero or a result out of range prints "Error" and exits 1.
+  --stdin reads one chain per line from standard input, its tokens separated
+  by spaces, each chain on a fresh calculator, and writes one line per chain.
+  A chain that cannot run is reported on standard error with its line number
+  and leaves an empty line; the exit status is then 2, else 1 if any chain
+  ended in "Error".
 
 formats
   Lists the canonical name of every format, one per line.

@@ -1,6 +1,10 @@
 #include "LineIO.h"
 
+#include "Commands.h"
+#include "Text.h"
+
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <unistd.h>
 
@@ -95,6 +99,49 @@ LineReader::Result LineReader::next(std::string_view& line) {
         if (!fill()) return Result::error;
         scanned = skipping ? 0 : scanned;
     }
+}
+
+int reportWriteFailure(const OutputBuffer& out) {
+    reportError(joined("cannot write the output: ", out.failure()));
+    return exitUsage;
+}
+
+int answerEachLine(const LineAnswer& answer, const LineFailure& failed) {
+    OutputBuffer out(STDOUT_FILENO);
+    LineReader in(STDIN_FILENO, out);
+    std::string line, problem;
+    std::string_view input;
+    std::uint64_t lineNumber = 0;
+    bool anyFailed = false;
+    while (true) {
+        const LineReader::Result next = in.next(input);
+        if (next == LineReader::Result::end) break;
+        if (next == LineReader::Result::error) {
+            out.flush();
+            reportError(joined("cannot read standard input: ", in.failure()));
+            return exitUsage;
+        }
+        ++lineNumber;
+        bool ok = false;
+        if (next == LineReader::Result::tooLong) {
+            problem = joined("line longer than ", std::to_string(LineReader::maxLineLength), " bytes");
+            input = {};
+        } else {
+            input = trimmed(input);
+            ok = answer(input, line, problem);
+        }
+        if (!ok) {
+            anyFailed = true;
+            out.flush(); // keep the diagnostics next to the output they belong to
+            reportError(joined("line ", std::to_string(lineNumber), ": ", problem));
+            failed(input, problem, line);
+        }
+        out.append(line);
+        out.endLine();
+        if (!out.failure().empty()) return reportWriteFailure(out);
+    }
+    if (!out.flush()) return reportWriteFailure(out);
+    return anyFailed ? exitUsage : exitOk;
 }
 
 } // namespace framecalc

@@ -8,6 +8,7 @@
 // terminal every line is written at once.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,5 +63,17 @@ private:
     bool eof_ = false;
     std::string failure_;
 };
+
+// Answers standard input line by line, one output line per input line, in order. `answer` writes
+// the output line for one trimmed input line, or returns false with the problem; `failed` then
+// writes the line that keeps the bad input's place (also for a line too long to read). Problems
+// are reported on standard error with the line number. Returns the exit status: exitUsage when
+// any line failed or the input or output did, else exitOk.
+using LineAnswer = std::function<bool(std::string_view input, std::string& line, std::string& problem)>;
+using LineFailure = std::function<void(std::string_view input, std::string_view problem, std::string& line)>;
+int answerEachLine(const LineAnswer& answer, const LineFailure& failed);
+
+// Reports that the output could not be written; returns exitUsage.
+int reportWriteFailure(const OutputBuffer& out);
 
 } // namespace framecalc

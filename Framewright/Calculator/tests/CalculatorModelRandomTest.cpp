@@ -8,9 +8,6 @@
 #include "KeypadViewModel.h"
 #include "SettingsViewModel.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 #include <cstdlib>
 #include <random>
 #include <set>
@@ -19,22 +16,7 @@
 namespace framewright {
 namespace {
 
-using testsupport::CalculatorTest;
-
-// Keeps the history store in memory-backed storage where there is some, so that the tens of
-// thousands of saved lines do not wait for the disk.
-class RandomUseTest : public CalculatorTest {
-protected:
-    std::filesystem::path storeFile() const override {
-        if (!memoryDir_.isValid()) return CalculatorTest::storeFile();
-        return memoryDir_.filePath(QStringLiteral("history.sqlite")).toStdString();
-    }
-
-private:
-    QTemporaryDir memoryDir_{QDir(QStringLiteral("/dev/shm")).exists()
-                                 ? QStringLiteral("/dev/shm/framewright-XXXXXX")
-                                 : QDir::tempPath() + "/framewright-XXXXXX"};
-};
+using RandomUseTest = testsupport::MemoryStoreCalculatorTest;
 
 std::uint64_t environmentNumber(const char* name, std::uint64_t fallback) {
     const char* text = std::getenv(name);

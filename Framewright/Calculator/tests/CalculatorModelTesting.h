@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -140,6 +143,21 @@ private:
     std::unique_ptr<SettingsManager> settings_;
     std::unique_ptr<CalculatorModel> model_;
     int restarts_ = 0;
+};
+
+// Keeps the history store in memory-backed storage where there is some, so that the tens of
+// thousands of saved lines do not wait for the disk.
+class MemoryStoreCalculatorTest : public CalculatorTest {
+protected:
+    std::filesystem::path storeFile() const override {
+        if (!memoryDir_.isValid()) return CalculatorTest::storeFile();
+        return memoryDir_.filePath(QStringLiteral("history.sqlite")).toStdString();
+    }
+
+private:
+    QTemporaryDir memoryDir_{QDir(QStringLiteral("/dev/shm")).exists()
+                                 ? QStringLiteral("/dev/shm/framewright-XXXXXX")
+                                 : QDir::tempPath() + "/framewright-XXXXXX"};
 };
 
 } // namespace framewright::testsupport

@@ -17,56 +17,17 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-extern char** environ;
+#include "ProgramRun.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using framewright::testsupport::argvOf;
+using framewright::testsupport::Outcome;
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-std::vector<char*> argvOf(std::vector<std::string>& args) {
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    return argv;
-}
-
-// Runs framecalc with `args`, `input` on its standard input, and both outputs sent to files
-// (no pipes to fill up, so any size is safe).
+// Runs framecalc with `args` and `input` on its standard input.
 Outcome framecalc(std::vector<std::string> args, const std::string& input = {}) {
-    char pattern[] = "/tmp/framecalc-test-XXXXXX";
-    const std::filesystem::path dir = ::mkdtemp(pattern);
-    std::ofstream(dir / "in", std::ios::binary) << input;
-
     args.insert(args.begin(), FRAMECALC_PATH);
-    std::vector<char*> argv = argvOf(args);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, (dir / "in").c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, (dir / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, (dir / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = 0;
-    Outcome run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    run.out = readFile(dir / "out");
-    run.err = readFile(dir / "err");
-    std::filesystem::remove_all(dir);
-    return run;
+    return framewright::testsupport::runProgram(std::move(args), input);
 }
 
 std::vector<std::string> lines(const std::string& text) {
@@ -307,6 +268,32 @@ TEST(FramecalcEvalTest, JsonAndRefusedTokens) {
     expectUsageError(framecalc({"eval", "--format", "25", "10", "x", "00:00:01:00"}), "plain number");
     expectUsageError(framecalc({"eval", "--format", "29.97", "10"}), "29.97DF or 29.97ND");
     expectUsageError(framecalc({"eval", "10", "+", "5"}), "--format");
+}
+
+TEST(FramecalcEvalTest, StdinRunsEachLineOnAFreshCalculator) {
+    // Nothing carries over from one line to the next: the third line would read 20 + 1 otherwise.
+    Outcome run = framecalc({"eval", "--format", "frames", "--stdin"}, "10 + 5 =\n  5 +\t=  \n1 + =\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "15\n10\n2\n");
+    EXPECT_EQ(run.err, "");
+
+    // A refused chain keeps its place and makes the run exit 2, over a calculator error.
+    run = framecalc({"eval", "--format", "25", "--stdin", "--json"}, "10 / 0 =\n10 10\n\n2 + 2 =");
+    EXPECT_EQ(run.status, 2);
+    const auto out = lines(run.out);
+    ASSERT_EQ(out.size(), 4u) << run.out;
+    EXPECT_EQ(nlohmann::json::parse(out[0])["value"], "Error");
+    EXPECT_EQ(out[1], "");
+    EXPECT_EQ(out[2], "");
+    EXPECT_EQ(nlohmann::json::parse(out[3])["value"], "00:00:00:04");
+    const auto err = lines(run.err);
+    ASSERT_EQ(err.size(), 2u) << run.err;
+    EXPECT_NE(err[0].find("line 2: two operands"), std::string::npos) << err[0];
+    EXPECT_NE(err[1].find("line 3: eval needs operands"), std::string::npos) << err[1];
+
+    EXPECT_EQ(framecalc({"eval", "--format", "frames", "--stdin"}, "10 / 0 =\n1 + 1 =\n").status, 1);
+    expectUsageError(framecalc({"eval", "--format", "frames", "--stdin", "1", "+"}), "standard input");
+    expectUsageError(framecalc({"convert", "1", "--from", "frames", "--to", "25", "--stdin"}), "--stdin");
 }
 
 TEST(FramecalcCommandLineTest, UsageErrorsExitTwo) {
