@@ -1,13 +1,13 @@
 #include "SettingsViewModel.h"
 
 #include "CalculatorModel.h"
+#include "FormatNames.h"
 #include "SettingsManager.h"
 
 #include <QVariantMap>
 
 namespace framewright {
 
-using framecore::FilmGauge;
 using framecore::FootageUnit;
 using framecore::FormatDescriptor;
 using framecore::FormatType;
@@ -19,27 +19,17 @@ std::string text(std::string_view view) {
     return std::string(view);
 }
 
-// The rates of a rate list, in list order.
-std::vector<FrameRate> rates(bool video) {
-    std::vector<FrameRate> result;
-    for (FrameRate rate : FrameRate::allCases())
-        if (video ? rate.isVideoFramerate() : rate.isFilmFramerate()) result.push_back(rate);
-    return result;
+const std::vector<framecalc::NamedValue<FrameRate>>& videoRates() {
+    return framecalc::videoRateNames();
 }
 
-const std::vector<FrameRate>& videoRates() {
-    static const std::vector<FrameRate> list = rates(true);
-    return list;
+const std::vector<framecalc::NamedValue<FrameRate>>& filmRates() {
+    return framecalc::filmRateNames();
 }
 
-const std::vector<FrameRate>& filmRates() {
-    static const std::vector<FrameRate> list = rates(false);
-    return list;
-}
-
-int indexOf(const std::vector<FrameRate>& list, FrameRate rate) {
+int indexOf(const std::vector<framecalc::NamedValue<FrameRate>>& list, FrameRate rate) {
     for (std::size_t i = 0; i < list.size(); ++i)
-        if (list[i] == rate) return static_cast<int>(i);
+        if (list[i].value == rate) return static_cast<int>(i);
     return 0;
 }
 
@@ -51,16 +41,16 @@ SettingsViewModel::SettingsViewModel(QObject* parent)
 SettingsViewModel::SettingsViewModel(SettingsManager& settings, CalculatorModel& calculatorModel,
                                      QObject* parent)
     : QObject(parent), settings_(settings), calculatorModel_(calculatorModel) {
-    for (FilmGauge gauge : FilmGauge::allCases())
-        formatSliderItems_.emplace_back(SliderType::FilmGauge, text(gauge.label()));
-    formatSliderItems_.emplace_back(SliderType::Video, "Video");
-    formatSliderItems_.emplace_back(SliderType::Frames, "Frames");
-    for (FootageUnit unit : FootageUnit::allCases())
-        footageUnitSliderItems_.emplace_back(SliderType::FootageUnit, text(unit.label()));
-    for (FrameRate rate : videoRates())
-        videoFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.label()));
-    for (FrameRate rate : filmRates())
-        filmFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.label()));
+    for (const auto& gauge : framecalc::gaugeNames())
+        formatSliderItems_.emplace_back(SliderType::FilmGauge, text(gauge.name));
+    formatSliderItems_.emplace_back(SliderType::Video, text(framecalc::videoTypeName));
+    formatSliderItems_.emplace_back(SliderType::Frames, text(framecalc::framesTypeName));
+    for (const auto& unit : framecalc::footageUnitNames())
+        footageUnitSliderItems_.emplace_back(SliderType::FootageUnit, text(unit.name));
+    for (const auto& rate : videoRates())
+        videoFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.name));
+    for (const auto& rate : filmRates())
+        filmFramerateSliderItems_.emplace_back(SliderType::Framerate, text(rate.name));
 
     SettingsManager* store = &settings;
     subscribe(
@@ -205,7 +195,7 @@ void SettingsViewModel::formatSliderChanged(int index) {
     const FormatDescriptor d = current_;
     switch (item.type()) {
     case SliderType::FilmGauge: {
-        const FilmGauge gauge = FilmGauge::allCases()[static_cast<std::size_t>(index)];
+        const auto gauge = framecalc::gaugeNames()[static_cast<std::size_t>(index)].value;
         if (d.filmGauge != gauge) store(FormatDescriptor::defaultDescriptorForFilmGauge(gauge));
         break;
     }
@@ -225,9 +215,9 @@ void SettingsViewModel::formatSliderChanged(int index) {
 void SettingsViewModel::framerateSliderChanged(int index) {
     const FormatDescriptor d = current_;
     if (d.formatType == FormatType::Frames) return;
-    const std::vector<FrameRate>& list = d.formatType == FormatType::Video ? videoRates() : filmRates();
+    const auto& list = d.formatType == FormatType::Video ? videoRates() : filmRates();
     if (index < 0 || index >= static_cast<int>(list.size())) return;
-    const FrameRate rate = list[static_cast<std::size_t>(index)];
+    const FrameRate rate = list[static_cast<std::size_t>(index)].value;
     if (d.frameRate == rate) return;
     FormatDescriptor next = d;
     next.frameRate = rate;
@@ -241,8 +231,9 @@ void SettingsViewModel::framerateSliderChanged(int index) {
 void SettingsViewModel::footageUnitSliderChanged(int index) {
     const FormatDescriptor d = current_;
     if (d.formatType != FormatType::Film) return;
-    if (index < 0 || index >= static_cast<int>(FootageUnit::allCases().size())) return;
-    const FootageUnit unit = FootageUnit::allCases()[static_cast<std::size_t>(index)];
+    const auto& units = framecalc::footageUnitNames();
+    if (index < 0 || index >= static_cast<int>(units.size())) return;
+    const FootageUnit unit = units[static_cast<std::size_t>(index)].value;
     if (d.footageUnit == unit) return;
     FormatDescriptor next = d;
     next.footageUnit = unit;

@@ -108,3 +108,19 @@ TEST(FormatNamesTest, RefusesWhatItCannotReadUniquely) {
     EXPECT_NE(problem("").find("empty"), std::string::npos);
     EXPECT_NE(problem("/24").find("empty"), std::string::npos);
 }
+
+// The settings panel shows these names; each must read back as what it names.
+TEST(FormatNamesTest, EveryShownNameReadsBackAsWhatItNames) {
+    for (const auto& [gauge, name] : framecalc::gaugeNames()) {
+        EXPECT_EQ(parsed(name).value_or(FormatDescriptor::frames).filmGauge, gauge) << name;
+    }
+    for (const auto& [unit, name] : framecalc::footageUnitNames()) {
+        EXPECT_EQ(parsed("16mm/" + std::string(name)).value_or(FormatDescriptor::frames).footageUnit, unit) << name;
+    }
+    for (const auto& [rate, name] : framecalc::rateNames()) {
+        EXPECT_EQ(parsed(name).value_or(FormatDescriptor::frames).frameRate, rate) << name;
+    }
+    for (const auto& [rate, name] : framecalc::videoRateNames()) EXPECT_TRUE(rate.isVideoFramerate()) << name;
+    for (const auto& [rate, name] : framecalc::filmRateNames()) EXPECT_TRUE(rate.isFilmFramerate()) << name;
+    EXPECT_EQ(parsed(framecalc::framesTypeName), FormatDescriptor::frames);
+}
