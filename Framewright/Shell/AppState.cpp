@@ -68,6 +68,9 @@ void AppState::apply(const Flags& next) {
     if (previous.showingPopup != next.showingPopup) {
         emit showingPopupChanged();
     }
+    if (previous.keypadShown() != next.keypadShown()) {
+        emit isKeypadShownChanged();
+    }
 }
 
 } // namespace framewright

@@ -18,6 +18,9 @@ namespace framewright {
 // an observer never sees the history expanded and the settings shown at once. Change signals
 // fire only when a value really changes.
 //
+// isKeypadShown is derived: the keypad shows (and takes the keyboard) while neither the history
+// is expanded nor the settings are shown. Its signal fires after the flags' own.
+//
 // The flags are not persisted; every launch starts from the calculator layout.
 class AppState final : public QObject {
     Q_OBJECT
@@ -28,6 +31,7 @@ class AppState final : public QObject {
     Q_PROPERTY(bool isSettingsVisible READ isSettingsVisible WRITE setIsSettingsVisible NOTIFY
                    isSettingsVisibleChanged FINAL)
     Q_PROPERTY(bool showingPopup READ showingPopup WRITE setShowingPopup NOTIFY showingPopupChanged FINAL)
+    Q_PROPERTY(bool isKeypadShown READ isKeypadShown NOTIFY isKeypadShownChanged FINAL)
 
 public:
     // Created on first use, on the thread that first asks (the main thread); never destroyed.
@@ -41,6 +45,7 @@ public:
     bool isLogExpanded() const noexcept { return flags_.isLogExpanded; }
     bool isSettingsVisible() const noexcept { return flags_.isSettingsVisible; }
     bool showingPopup() const noexcept { return flags_.showingPopup; }
+    bool isKeypadShown() const noexcept { return flags_.keypadShown(); }
 
     void setIsDefaultState(bool value);
     void setIsLogExpanded(bool value);
@@ -52,6 +57,7 @@ signals:
     void isLogExpandedChanged();
     void isSettingsVisibleChanged();
     void showingPopupChanged();
+    void isKeypadShownChanged();
 
 private:
     // Instances other than shared() exist only for tests, which need a fresh state each.
@@ -63,6 +69,7 @@ private:
         bool isLogExpanded = false;
         bool isSettingsVisible = false;
         bool showingPopup = false;
+        bool keypadShown() const noexcept { return !isLogExpanded && !isSettingsVisible; }
     };
     // Stores every flag of next, then signals the ones that changed.
     void apply(const Flags& next);

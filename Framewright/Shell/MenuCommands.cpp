@@ -6,17 +6,12 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
-#include <QQmlEngine>
 
 #include <cstdio>
 
 namespace framewright {
 
 MenuCommands::MenuCommands(QObject* parent) : QObject(parent) {}
-
-MenuCommands* MenuCommands::create(QQmlEngine* qmlEngine, QJSEngine*) {
-    return new MenuCommands(qmlEngine);
-}
 
 void MenuCommands::copy() {
     const framecore::FrameCountableRef& value = CalculatorModel::shared().primaryFrameValue();

@@ -4,9 +4,6 @@
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
-class QQmlEngine;
-class QJSEngine;
-
 namespace framewright {
 
 // The File and Edit commands of the menu bar, on the shared calculator and history store (the
@@ -17,8 +14,8 @@ class MenuCommands : public QObject {
     QML_SINGLETON
 
 public:
+    // QML's engine makes the one instance it uses, and owns it.
     explicit MenuCommands(QObject* parent = nullptr);
-    static MenuCommands* create(QQmlEngine* qmlEngine, QJSEngine* jsEngine);
 
     // Copy: the system clipboard's content becomes the primary value's description, as plain
     // text only.

@@ -2,16 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QQmlEngine>
 #include <QStandardPaths>
 
 namespace framewright {
 
 SavePanelSupport::SavePanelSupport(QObject* parent) : QObject(parent) {}
-
-SavePanelSupport* SavePanelSupport::create(QQmlEngine* qmlEngine, QJSEngine*) {
-    return new SavePanelSupport(qmlEngine);
-}
 
 QUrl SavePanelSupport::defaultFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

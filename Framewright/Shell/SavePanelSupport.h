@@ -4,9 +4,6 @@
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
-class QQmlEngine;
-class QJSEngine;
-
 namespace framewright {
 
 // What the save panel needs from outside QML.
@@ -16,8 +13,8 @@ class SavePanelSupport : public QObject {
     QML_SINGLETON
 
 public:
+    // QML's engine makes the one instance it uses, and owns it.
     explicit SavePanelSupport(QObject* parent = nullptr);
-    static SavePanelSupport* create(QQmlEngine* qmlEngine, QJSEngine* jsEngine);
 
     // Where a first save is proposed: the user's documents folder when it exists, otherwise
     // the home folder.

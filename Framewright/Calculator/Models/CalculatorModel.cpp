@@ -7,7 +7,6 @@
 #include "SettingsManager.h"
 
 #include "Framecore/Film.h"
-#include "Framecore/FormatConverter.h"
 #include "Framecore/FormatDescriptor.h"
 #include "Framecore/Frames.h"
 #include "Framecore/Timecode.h"
@@ -17,8 +16,6 @@
 #include <QJSEngine>
 #include <QQmlEngine>
 
-#include <algorithm>
-#include <charconv>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -27,15 +24,11 @@
 namespace framewright {
 
 using framecore::CalculatorBrain;
-using framecore::CalculatorError;
 using framecore::CalculatorOperation;
-using framecore::Decimal;
-using framecore::FormatConverter;
 using framecore::FormatDescriptor;
 using framecore::FormatType;
 using framecore::FrameCountableRef;
 using framecore::Operand;
-using framecore::OperandType;
 using kitbase::UserDefaultsManager;
 
 namespace {

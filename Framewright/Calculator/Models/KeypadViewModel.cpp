@@ -100,61 +100,57 @@ bool KeypadViewModel::isKeyEnabled(KeypadKey key) const noexcept {
     return true;
 }
 
+namespace {
+
+struct KeyboardKey {
+    int qtKey;
+    KeypadKey key;
+};
+
+// The number pad's keys other than its digits (they arrive with Qt::KeypadModifier).
+constexpr KeyboardKey numberPadKeys[] = {
+    {Qt::Key_Period, KeypadKey::point},    {Qt::Key_Comma, KeypadKey::point}, // the decimal key in comma locales
+    {Qt::Key_Asterisk, KeypadKey::multiply}, {Qt::Key_Plus, KeypadKey::add},
+    {Qt::Key_Minus, KeypadKey::subtract},  {Qt::Key_Slash, KeypadKey::divide},
+    {Qt::Key_Clear, KeypadKey::clear},     {Qt::Key_Enter, KeypadKey::equals},
+    {Qt::Key_Equal, KeypadKey::equals},
+};
+
+// The main keyboard's keys other than its digits; with shift, the keys of shiftedKeys come first.
+constexpr KeyboardKey mainKeys[] = {
+    {Qt::Key_Asterisk, KeypadKey::multiply}, {Qt::Key_Equal, KeypadKey::equals},
+    {Qt::Key_Plus, KeypadKey::add},          {Qt::Key_Minus, KeypadKey::subtract},
+    {Qt::Key_Slash, KeypadKey::divide},      {Qt::Key_Period, KeypadKey::point},
+    {Qt::Key_Backspace, KeypadKey::del},     {Qt::Key_A, KeypadKey::allClear},
+    {Qt::Key_C, KeypadKey::clear},
+};
+constexpr KeyboardKey shiftedKeys[] = {{Qt::Key_8, KeypadKey::multiply}, {Qt::Key_Equal, KeypadKey::add}};
+
+template <std::size_t N>
+std::optional<KeypadKey> lookUp(const KeyboardKey (&table)[N], int qtKey) noexcept {
+    for (const KeyboardKey& entry : table)
+        if (entry.qtKey == qtKey) return entry.key;
+    return std::nullopt;
+}
+
+std::optional<KeypadKey> digitKey(int qtKey) noexcept {
+    if (qtKey < Qt::Key_0 || qtKey > Qt::Key_9) return std::nullopt;
+    return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (qtKey - Qt::Key_0)));
+}
+
+} // namespace
+
 std::optional<KeypadKey> KeypadViewModel::keypadKeyFor(int qtKey, Qt::KeyboardModifiers modifiers) noexcept {
     if (modifiers & (Qt::AltModifier | Qt::ControlModifier)) return std::nullopt;
-    const bool shift = modifiers & Qt::ShiftModifier;
-
     if (modifiers & Qt::KeypadModifier) {
-        if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
-            return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (qtKey - Qt::Key_0)));
-        switch (qtKey) {
-        case Qt::Key_Period:
-        case Qt::Key_Comma:
-            return KeypadKey::point; // the keypad's decimal key in comma locales
-        case Qt::Key_Asterisk:
-            return KeypadKey::multiply;
-        case Qt::Key_Plus:
-            return KeypadKey::add;
-        case Qt::Key_Minus:
-            return KeypadKey::subtract;
-        case Qt::Key_Slash:
-            return KeypadKey::divide;
-        case Qt::Key_Clear:
-            return KeypadKey::clear;
-        case Qt::Key_Enter:
-        case Qt::Key_Equal:
-            return KeypadKey::equals;
-        default:
-            return std::nullopt;
-        }
+        if (const auto digit = digitKey(qtKey)) return digit;
+        return lookUp(numberPadKeys, qtKey);
     }
-
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9 && qtKey != Qt::Key_8)
-        return KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (qtKey - Qt::Key_0)));
-    switch (qtKey) {
-    case Qt::Key_8:
-        return shift ? KeypadKey::multiply : KeypadKey::eight;
-    case Qt::Key_Asterisk:
-        return KeypadKey::multiply;
-    case Qt::Key_Equal:
-        return shift ? KeypadKey::add : KeypadKey::equals;
-    case Qt::Key_Plus:
-        return KeypadKey::add;
-    case Qt::Key_Minus:
-        return KeypadKey::subtract;
-    case Qt::Key_Slash:
-        return KeypadKey::divide;
-    case Qt::Key_Period:
-        return KeypadKey::point;
-    case Qt::Key_Backspace:
-        return KeypadKey::del;
-    case Qt::Key_A:
-        return KeypadKey::allClear;
-    case Qt::Key_C:
-        return KeypadKey::clear;
-    default:
-        return std::nullopt;
+    if (modifiers & Qt::ShiftModifier) {
+        if (const auto shifted = lookUp(shiftedKeys, qtKey)) return shifted;
     }
+    if (const auto digit = digitKey(qtKey)) return digit;
+    return lookUp(mainKeys, qtKey);
 }
 
 bool KeypadViewModel::handleKeyDown(int qtKey, Qt::KeyboardModifiers modifiers) {

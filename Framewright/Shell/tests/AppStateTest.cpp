@@ -171,6 +171,36 @@ TEST(AppStateTest, SignalsFireOncePerRealChangeOnly) {
     EXPECT_EQ(observer.defaultChanges, 0);
 }
 
+// The keypad and the views that show it read one property; it follows both panels and fires only
+// when it really changes, with the flags already stored.
+TEST(AppStateTest, KeypadIsShownWhileNeitherPanelIs) {
+    auto state = AppStateTestAccess::make();
+    int changes = 0;
+    bool seenInSignal = true;
+    QObject::connect(state.get(), &AppState::isKeypadShownChanged, [&] {
+        ++changes;
+        seenInSignal = state->isKeypadShown();
+        EXPECT_EQ(seenInSignal, !state->isLogExpanded() && !state->isSettingsVisible());
+    });
+    EXPECT_TRUE(state->isKeypadShown());
+
+    state->setShowingPopup(true);
+    EXPECT_EQ(changes, 0);
+    state->setIsSettingsVisible(true);
+    EXPECT_FALSE(state->isKeypadShown());
+    EXPECT_EQ(changes, 1);
+    state->setIsLogExpanded(true); // from one panel to the other: still hidden, no signal
+    EXPECT_EQ(changes, 1);
+    state->setIsLogExpanded(false);
+    EXPECT_TRUE(state->isKeypadShown());
+    EXPECT_TRUE(seenInSignal);
+    EXPECT_EQ(changes, 2);
+    state->setIsLogExpanded(true);
+    state->setIsDefaultState(true);
+    EXPECT_TRUE(state->isKeypadShown());
+    EXPECT_EQ(changes, 4);
+}
+
 // A slot that reacts to one change by assigning another flag must leave a consistent state.
 TEST(AppStateTest, ReentrantAssignmentFromASlotStaysConsistent) {
     auto state = AppStateTestAccess::make();

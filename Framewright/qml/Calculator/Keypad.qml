@@ -11,7 +11,7 @@ Rectangle {
     readonly property KeypadViewModel viewModel: KeypadViewModel {}
     property real interKeySpacing: Theme.interKeySpacing
     // While shown: neither the expanded history nor the settings panel has taken its place.
-    readonly property bool acceptsKeyboard: !AppState.isLogExpanded && !AppState.isSettingsVisible
+    readonly property bool acceptsKeyboard: AppState.isKeypadShown
 
     color: Theme.keypadBackgroundColor
 

@@ -53,7 +53,7 @@ Rectangle {
             width: parent.width
             height: root.keypadHeight
             anchors.bottom: parent.bottom
-            shown: !AppState.isLogExpanded && !AppState.isSettingsVisible
+            shown: AppState.isKeypadShown
             source: "Keypad.qml"
         }
 
