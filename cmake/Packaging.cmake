@@ -99,5 +99,5 @@ if(BUILD_TESTING)
   add_test(NAME FramewrightDebianPackage
     COMMAND ${PROJECT_SOURCE_DIR}/packaging/tests/package-test.sh ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR})
   set_tests_properties(FramewrightDebianPackage PROPERTIES LABELS package TIMEOUT 900 RUN_SERIAL TRUE
-    ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/Framewright/tests/shell/lsan.supp:print_suppressions=0")
+    ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/Framewright/Shell/tests/window/lsan.supp:print_suppressions=0")
 endif()

@@ -8,7 +8,7 @@
 # "multiply", "divide", "TC÷", "equal", "AC", "C", "delete.left"), pressed before the shot; paste
 # is text pasted after them; primary, when given, is the JSON of the primary slot's format, saved
 # in the settings before the start; extra is more VARIABLE=value settings for the program,
-# space-separated (see Framewright/src/DeveloperHooks.h: an open menu, the save panel).
+# space-separated (see Framewright/Shell/DeveloperHooks.h: an open menu, the save panel).
 set -euo pipefail
 # Debug builds carry the leak checker; Qt Quick keeps its image cache past the check at exit.
 cd "$(dirname "$0")/.."
@@ -54,7 +54,7 @@ for shot in "${shots[@]}"; do
     fi
     env QT_QPA_PLATFORM=offscreen HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
         XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
-        LSAN_OPTIONS="suppressions=$PWD/Framewright/tests/shell/lsan.supp:print_suppressions=0" \
+        LSAN_OPTIONS="suppressions=$PWD/Framewright/Shell/tests/window/lsan.supp:print_suppressions=0" \
         FRAMEWRIGHT_SCREENSHOT="$out_dir/$name.png" FRAMEWRIGHT_SCREENSHOT_LAYOUT="$layout" \
         FRAMEWRIGHT_SCREENSHOT_KEYS="$keys" FRAMEWRIGHT_SCREENSHOT_PASTE="$paste" ${extra:-} "$program" >/dev/null
     rm -rf "$home"

@@ -27,9 +27,22 @@ std::string folded(std::string_view text) {
 
 bool sameName(std::string_view foldedName, std::string_view candidate) { return foldedName == folded(candidate); }
 
+template <class T, class Cases>
+std::vector<NamedValue<T>> labelled(const Cases& cases, bool (*keep)(T)) {
+    std::vector<NamedValue<T>> table;
+    for (const T value : cases)
+        if (keep(value)) table.push_back({value, value.label()});
+    return table;
+}
+
+template <class T>
+bool any(T) {
+    return true;
+}
+
 std::optional<FrameRate> rateNamed(std::string_view foldedName) {
-    for (const FrameRate rate : FrameRate::allCases()) {
-        if (sameName(foldedName, rate.label()) || sameName(foldedName, rate.rawValue())) return rate;
+    for (const auto& [rate, label] : rateNames()) {
+        if (sameName(foldedName, label) || sameName(foldedName, rate.rawValue())) return rate;
     }
     // The pull-down rates have one family member each, so their bare figures are unambiguous.
     if (foldedName == "23.98") return FrameRate::fps23_98;
@@ -38,15 +51,15 @@ std::optional<FrameRate> rateNamed(std::string_view foldedName) {
 }
 
 std::optional<FilmGauge> gaugeNamed(std::string_view foldedName) {
-    for (const FilmGauge gauge : FilmGauge::allCases()) {
-        if (sameName(foldedName, gauge.label()) || sameName(foldedName, gauge.rawValue())) return gauge;
+    for (const auto& [gauge, label] : gaugeNames()) {
+        if (sameName(foldedName, label) || sameName(foldedName, gauge.rawValue())) return gauge;
     }
     return std::nullopt;
 }
 
 std::optional<FootageUnit> unitNamed(std::string_view foldedName) {
-    for (const FootageUnit unit : FootageUnit::allCases()) {
-        if (sameName(foldedName, unit.label()) || sameName(foldedName, unit.shortLabel()) ||
+    for (const auto& [unit, label] : footageUnitNames()) {
+        if (sameName(foldedName, label) || sameName(foldedName, unit.shortLabel()) ||
             sameName(foldedName, unit.rawValue()))
             return unit;
     }
@@ -61,13 +74,40 @@ std::string ambiguousRateHint(std::string_view foldedName) {
 
 } // namespace
 
+const std::vector<NamedValue<FilmGauge>>& gaugeNames() {
+    static const auto table = labelled<FilmGauge>(FilmGauge::allCases(), any<FilmGauge>);
+    return table;
+}
+
+const std::vector<NamedValue<FootageUnit>>& footageUnitNames() {
+    static const auto table = labelled<FootageUnit>(FootageUnit::allCases(), any<FootageUnit>);
+    return table;
+}
+
+const std::vector<NamedValue<FrameRate>>& rateNames() {
+    static const auto table = labelled<FrameRate>(FrameRate::allCases(), any<FrameRate>);
+    return table;
+}
+
+const std::vector<NamedValue<FrameRate>>& videoRateNames() {
+    static const auto table =
+        labelled<FrameRate>(FrameRate::allCases(), [](FrameRate rate) { return rate.isVideoFramerate(); });
+    return table;
+}
+
+const std::vector<NamedValue<FrameRate>>& filmRateNames() {
+    static const auto table =
+        labelled<FrameRate>(FrameRate::allCases(), [](FrameRate rate) { return rate.isFilmFramerate(); });
+    return table;
+}
+
 FormatParse parseFormatName(std::string_view name) {
     const std::vector<std::string_view> parts = splitAt(name, '/');
     const std::string head = folded(parts.front());
 
     if (head.empty()) return joined("empty format name ", quoted(name));
 
-    if (head == "frames") {
+    if (sameName(head, framesTypeName)) {
         if (parts.size() > 1) return joined("format ", quoted(name), ": frames takes no unit or rate");
         return FormatDescriptor::frames;
     }

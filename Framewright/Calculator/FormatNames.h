@@ -24,9 +24,30 @@
 #include <variant>
 #include <vector>
 
+#include "Framecore/FilmGauge.h"
+#include "Framecore/FootageUnit.h"
 #include "Framecore/FormatDescriptor.h"
+#include "Framecore/FrameRate.h"
 
 namespace framecalc {
+
+// The one table of the names people see for the parts of a format: each gauge, footage unit and
+// frame rate by its label, in declaration order, and the names of the two other format types.
+// The settings panel's sliders list them; the command line reads them (and the raw values).
+template <class T>
+struct NamedValue {
+    T value;
+    std::string_view name;
+};
+
+const std::vector<NamedValue<framecore::FilmGauge>>& gaugeNames();
+const std::vector<NamedValue<framecore::FootageUnit>>& footageUnitNames();
+const std::vector<NamedValue<framecore::FrameRate>>& rateNames();
+// The rates of video timecode, and the rates film runs at: subsets of rateNames(), in its order.
+const std::vector<NamedValue<framecore::FrameRate>>& videoRateNames();
+const std::vector<NamedValue<framecore::FrameRate>>& filmRateNames();
+inline constexpr std::string_view videoTypeName = "Video";
+inline constexpr std::string_view framesTypeName = "Frames";
 
 // A descriptor, or the one-line reason the name could not be read.
 using FormatParse = std::variant<framecore::FormatDescriptor, std::string>;

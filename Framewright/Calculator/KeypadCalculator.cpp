@@ -89,7 +89,8 @@ KeypadCalculator::KeypadCalculator(PrimaryFormat primary, HistoryLineSink& histo
 void KeypadCalculator::start(Restored restored) {
     if (restored.primaryFrameValue) primaryFrameValue_ = std::move(restored.primaryFrameValue);
     if (restored.inputBuffer) inputBuffer_ = std::move(*restored.inputBuffer);
-    if (restored.inputState) inputState_ = *restored.inputState;
+    // Nothing saved: typing starts as after AC, in the primary format's own entry.
+    inputState_ = restored.inputState ? *restored.inputState : entryState(primary_());
     if (restored.currentOperation) currentOperation_ = *restored.currentOperation;
     if (restored.isCalculatorError) isCalculatorError_ = *restored.isCalculatorError;
     if (restored.calculatorBrain) calculatorBrain_ = std::move(*restored.calculatorBrain);
@@ -186,16 +187,6 @@ void KeypadCalculator::enterValue(const FrameCountableRef& value) {
     setPreviousKey(KeypadKey::zero);
 }
 
-std::string KeypadCalculator::resultText() const {
-    const InputState state = inputState_;
-    if (state.contains(InputState::decimalModifier) || state.contains(InputState::divideByTimecode))
-        return inputBuffer_.buffer();
-    if (state.contains(InputState::timecode) || state.contains(InputState::feetFrames) ||
-        state.contains(InputState::decimal) || state.contains(InputState::integer))
-        return typedValue(primary_())->description();
-    return "(error)";
-}
-
 void KeypadCalculator::keyPressed(KeypadKey key) {
     if (key == KeypadKey::allClear) setPreviousOperation(CalculatorOperation::none);
 
@@ -288,20 +279,20 @@ void KeypadCalculator::updateInputState(CalculatorOperation operation) {
                previousOperation_ == CalculatorOperation::divideByTimecode) {
         setInputState(InputState::timecode | InputState::divideByTimecode | InputState::operatorKeysDisabled);
     } else {
-        const FormatDescriptor& primary = primary_();
-        switch (primary.formatType) {
-        case FormatType::Frames:
-            setInputState(InputState::integer);
-            break;
-        case FormatType::Video:
-            setInputState(InputState::timecode);
-            break;
-        case FormatType::Film:
-            setInputState(primary.footageUnit == framecore::FootageUnit::FeetFrames ? InputState::feetFrames
-                                                                                    : InputState::decimal);
-            break;
-        }
+        setInputState(entryState(primary_()));
     }
+}
+
+InputState KeypadCalculator::entryState(const FormatDescriptor& primary) noexcept {
+    switch (primary.formatType) {
+    case FormatType::Frames:
+        return InputState::integer;
+    case FormatType::Video:
+        return InputState::timecode;
+    case FormatType::Film:
+        break;
+    }
+    return primary.footageUnit == framecore::FootageUnit::FeetFrames ? InputState::feetFrames : InputState::decimal;
 }
 
 Operand KeypadCalculator::currentOperand() const {

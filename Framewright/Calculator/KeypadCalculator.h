@@ -99,9 +99,6 @@ public:
     // The typed text as an operand for the brain, read by the input state (see CalculatorModel).
     framecore::Operand currentOperand() const;
 
-    // The primary slot's text as it stands once a result is shown.
-    std::string resultText() const;
-
     static std::string timecodeEntryText(std::string_view text, bool dropFrame);
     static std::string feetFramesEntryText(std::string_view text);
 
@@ -124,6 +121,8 @@ private:
     void editInput(KeypadKey key);
     void operatorKeyPressed(KeypadKey key);
     void updateInputState(framecore::CalculatorOperation operation);
+    // How typing reads in `primary` with no operation pending.
+    static InputState entryState(const framecore::FormatDescriptor& primary) noexcept;
     void refreshDisplay(bool showingResult);
     void logOperation(framecore::CalculatorOperation operation, framecore::OperandType operandType,
                       const std::string& valueText, const std::string& formatLabel,

@@ -1,5 +1,6 @@
 #include "Kitbase/UserDefaultsManager.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVariant>
 
@@ -32,7 +33,8 @@ std::shared_ptr<QSettings> UserDefaultsManager::user() {
     auto& store = storeSlot();
     if (!store) {
         store = std::make_shared<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Framewright"), QStringLiteral("Framewright"));
+                                            QCoreApplication::organizationName(),
+                                            QCoreApplication::applicationName());
     }
     return store;
 }

@@ -53,7 +53,7 @@ out=$("$root/usr/bin/framecalc" convert 1800 --from frames --to 29.97DF)
 echo "framecalc convert 1800 --from frames --to 29.97DF: $out"
 
 QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 \
-    "$source/Framewright/tests/shell/starts-cleanly.sh" "$root/usr/bin/Framewright" || fail "unpacked Framewright"
+    "$source/Framewright/Shell/tests/window/starts-cleanly.sh" "$root/usr/bin/Framewright" || fail "unpacked Framewright"
 echo "unpacked Framewright drew its first frame"
 
 # Errors fail the test; warnings are listed (the ones kept are explained in the packaging notes).

@@ -1,6 +1,7 @@
 #pragma once
 // UserDefaultsManager: a typed store over the per-user settings (QSettings; on Linux an INI file
-// in the XDG config directory, organisation and application "Framewright").
+// in the XDG config directory, named by the application's organisation and application names,
+// which the program sets before it first reads a setting).
 //
 // `set(value, key)` encodes the value as compact JSON (no spaces, keys in the order the type
 // writes them) and stores the UTF-8 bytes as a byte-array entry. `get<T>(key)` reads it back; it

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+namespace framewright {
+
+// The File and Edit commands of the menu bar, on the shared calculator and history store (the
+// View commands only set AppState's flags).
+class MenuCommands : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    // QML's engine makes the one instance it uses, and owns it.
+    explicit MenuCommands(QObject* parent = nullptr);
+
+    // Copy: the system clipboard's content becomes the primary value's description, as plain
+    // text only.
+    Q_INVOKABLE void copy();
+    // Paste: the clipboard's plain text (the empty text when it holds none) goes to the
+    // calculator, which reads what it can of it.
+    Q_INVOKABLE void paste();
+    // Save History: writes the history as comma-separated text to a local file, replacing it
+    // atomically. False (and one line on standard output saying why) when it cannot.
+    Q_INVOKABLE bool saveHistory(const QUrl& file);
+};
+
+} // namespace framewright
