@@ -20,6 +20,9 @@ packages=(
   # The Debian package: CPack's DEB generator with dpkg-shlibdeps, man pages made from --help,
   # and the checks its test runs (lintian, desktop-file-validate).
   dpkg-dev help2man lintian desktop-file-utils
+  # The accessibility test: the program under its own X server, read through AT-SPI on a private
+  # session bus by a client in Debian's Python (GObject bindings of libatspi).
+  xvfb xauth dbus dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 python3-pyatspi
 )
 
 # --print lists the packages, one per line, and installs nothing (the fresh-install check reads it).

@@ -60,6 +60,7 @@ Item {
     activeFocusOnTab: true
     Accessible.role: Accessible.PageTabList
     Accessible.focusable: true
+    Accessible.description: currentIndex >= 0 && currentIndex < dataSource.length ? dataSource[currentIndex].label : ""
 
     Keys.onLeftPressed: event => {
         event.accepted = true

@@ -17,6 +17,9 @@ Window {
     visible: true
     title: "Framewright"
     color: Theme.windowBackgroundColor
+    // Takes the keyboard as it opens, also where no window manager hands it over, so the keys
+    // and Tab work before any click.
+    Component.onCompleted: requestActivate()
 
     ContentView {
         objectName: "ContentView"

@@ -3,6 +3,7 @@
 #include "Calculation.h"
 #include "HistoryExport.h"
 #include "Operation.h"
+#include "SpokenForm.h"
 
 #include "Kitbase/DateFormatting.h"
 #include "Kitbase/FetchRequest.h"
@@ -41,6 +42,10 @@ QVariantMap lineMap(const Operation& line) {
         {QStringLiteral("value"), text(line.primaryValue())},
         {QStringLiteral("format"), text(line.primaryFormat())},
         {QStringLiteral("secondaries"), secondaries},
+        {QStringLiteral("spokenName"),
+         QString::fromStdString(SpokenForm::historyLine(line.operation().value_or(std::string()),
+                                                        line.primaryValue().value_or(std::string()),
+                                                        line.primaryFormat().value_or(std::string())))},
     };
 }
 
