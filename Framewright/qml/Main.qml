@@ -21,22 +21,24 @@ Window {
     // and Tab work before any click.
     Component.onCompleted: requestActivate()
 
-    ContentView {
-        objectName: "ContentView"
-        y: menuBar.barHeight
-        width: Theme.windowWidth
-        height: Theme.windowHeight
-    }
-
     MenuBar {
         id: menuBar
         objectName: "MenuBar"
+        // First for Tab, as it is first to read; drawn over the content for its open menus.
+        z: 1
         anchors.fill: parent
         menus: [
             { title: qsTr("File"), name: "File", commands: [saveHistoryCommand] },
             { title: qsTr("Edit"), name: "Edit", commands: [copyCommand, pasteCommand] },
             { title: qsTr("View"), name: "View", commands: [settingsCommand, historyCommand, calculatorCommand] }
         ]
+    }
+
+    ContentView {
+        objectName: "ContentView"
+        y: menuBar.barHeight
+        width: Theme.windowWidth
+        height: Theme.windowHeight
     }
 
     MenuCommand {

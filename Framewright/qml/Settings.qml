@@ -50,7 +50,7 @@ Rectangle {
                 symbol: modelData.toLowerCase() + ".square.fill"
                 symbolSize: 26
                 tint: isSelected ? Theme.primaryUnitFormatColor : Theme.secondaryUnitFormatColor
-                Accessible.name: modelData
+                Accessible.name: settings.viewModel.unitSpokenNames[index]
                 Accessible.checkable: true
                 Accessible.checked: isSelected
                 onClicked: settings.viewModel.selectedUnitIndex = index

@@ -96,7 +96,6 @@ QAccessible::State ButtonAccessible::state() const {
         state.checked = properties->property("checked").toBool();
         state.selected = properties->property("selected").toBool();
         state.selectable = properties->property("selectable").toBool();
-        state.focusable = state.focusable || properties->property("focusable").toBool();
     }
     return state;
 }

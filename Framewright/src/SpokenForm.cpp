@@ -39,14 +39,13 @@ std::string spokenToken(std::string_view token) {
         std::string_view written;
         std::string_view spoken;
     };
-    // A rate alone is a video format; its suffix names the kind of timecode.
-    if (isNumber(token)) return std::string(token) + " frames per second";
-    static constexpr std::array<Suffix, 6> suffixes{{
+    static constexpr std::array<Suffix, 7> suffixes{{
         {"DF", " drop frame"},
         {"ND", " non drop frame"},
         {"PD", " pull down"},
         {"mm", " millimetre"},
         {"FT", " foot rolls"},
+        {"ft", " foot"},
         {"p", " perf"},
     }};
     for (const Suffix& suffix : suffixes) {
@@ -54,8 +53,10 @@ std::string spokenToken(std::string_view token) {
             return std::string(token.substr(0, token.size() - suffix.written.size())) + std::string(suffix.spoken);
     }
     if (token == "FT") return "feet";
-    if (token == "FT:FRM") return "feet and frames";
-    if (token == "Frames" || token == "DECIMAL" || token == "Metres" || token == "Super") return lowered(token);
+    if (token == "FT:FRM" || token == "ft:frm") return "feet and frames";
+    if (token == "ft") return "foot";
+    if (token == "Frames" || token == "DECIMAL" || token == "Feet" || token == "Metres" || token == "Super")
+        return lowered(token);
     return std::string(token);
 }
 
@@ -105,6 +106,8 @@ std::string SpokenForm::operation(std::string_view rawValue) {
 }
 
 std::string SpokenForm::formatLabel(std::string_view label) {
+    // A number alone is a rate; its suffix, where it has one, names the kind of timecode.
+    if (isNumber(label)) return std::string(label) + " frames per second";
     std::string result;
     std::size_t start = 0;
     while (start < label.size()) {

@@ -27,8 +27,8 @@ public:
 
     // A format label in words: a rate with its kind ("25 frames per second", "29.97 drop frame",
     // "23.98 pull down"), a footage unit and gauge ("feet 35 millimetre", "feet and frames 35
-    // millimetre 2 perf", "400 foot rolls IMAX"), "frames", "decimal". Parts it does not know
-    // are kept as written.
+    // millimetre 2 perf", "400 foot rolls IMAX", "100 ft rolls" as "100 foot rolls"), "frames",
+    // "decimal". Parts it does not know are kept as written.
     static std::string formatLabel(std::string_view label);
 
     // "primary", "top left", "top right", "bottom left".

@@ -52,6 +52,10 @@ TEST(SpokenFormTest, FormatLabelsInWords) {
     EXPECT_EQ(SpokenForm::formatLabel("FT:FRM 35mm 2p"), "feet and frames 35 millimetre 2 perf");
     EXPECT_EQ(SpokenForm::formatLabel("400FT IMAX"), "400 foot rolls IMAX");
     EXPECT_EQ(SpokenForm::formatLabel("Metres Super 8mm"), "metres super 8 millimetre");
+    // The footage unit slider's own labels.
+    EXPECT_EQ(SpokenForm::formatLabel("ft:frm"), "feet and frames");
+    EXPECT_EQ(SpokenForm::formatLabel("1000ft rolls"), "1000 foot rolls");
+    EXPECT_EQ(SpokenForm::formatLabel("100 ft rolls"), "100 foot rolls");
     // An absent part leaves no stray space; unknown words stay as written.
     EXPECT_EQ(SpokenForm::formatLabel("FT "), "feet");
     EXPECT_EQ(SpokenForm::formatLabel(""), "");

@@ -206,9 +206,19 @@ def check_keyboard(app):
     type_key(RETURN)
     wait_for("the settings panel", lambda: any(n.role == "panel" and n.name == "Settings" for n in walk(app)), 10)
     print("Settings panel as the client reads it:")
-    for node in walk(app):
+    nodes = walk(app)
+    for node in nodes:
         if node.has("showing") or node.depth < 3:
             print(node.line())
+    for name in ["A, top left", "B, top right", "C, bottom left", "D, primary", "Close"]:
+        one(nodes, "push button", name)
+    check(one(nodes, "push button", "D, primary").has("checked"), "the primary slot is the one edited at first")
+    sliders = [n for n in nodes if n.role == "page tab list" and n.has("showing")]
+    check([n.name for n in sliders] == ["Format", "Frame rate"], "the format and rate sliders are shown")
+    # Each slider says its current choice.
+    check([n.accessible.get_description() for n in sliders] == ["Video", "29.97 drop frame"],
+          "the sliders tell their choice: {}".format([n.accessible.get_description() for n in sliders]))
+    one(nodes, "page tab", "29.97 drop frame")
     type_key(ESCAPE)
     wait_for("the settings panel to close",
              lambda: not any(n.role == "panel" and n.name == "Settings" and n.has("showing") for n in walk(app)), 10)
