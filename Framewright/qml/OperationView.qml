@@ -107,6 +107,7 @@ Item {
                     anchors.fill: parent
                     value: parent.modelData.value
                     format: parent.modelData.format
+                    spokenName: parent.modelData.spokenName
                 }
             }
         }

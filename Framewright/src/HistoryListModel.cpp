@@ -34,7 +34,11 @@ QVariantMap lineMap(const Operation& line) {
     };
     for (const auto& [value, format] : slotTexts)
         if (value || format)
-            secondaries.append(QVariantMap{{QStringLiteral("value"), text(value)}, {QStringLiteral("format"), text(format)}});
+            secondaries.append(QVariantMap{
+                {QStringLiteral("value"), text(value)},
+                {QStringLiteral("format"), text(format)},
+                {QStringLiteral("spokenName"), QString::fromStdString(SpokenForm::historyLine(
+                                                   "", value.value_or(std::string()), format.value_or(std::string())))}});
     return QVariantMap{
         {QStringLiteral("symbol"), QString::fromUtf8(line.operationSymbol().data(),
                                                      static_cast<qsizetype>(line.operationSymbol().size()))},

@@ -10,7 +10,6 @@ import os
 import subprocess
 import sys
 import time
-
 import warnings
 
 import gi
@@ -130,7 +129,10 @@ def check_fresh_window(nodes):
         check(key.has("focusable"), name + " is reachable with the keyboard")
     for slot in SLOTS:
         starting_with(nodes, "label", slot + ", ")
-    # No control the keyboard reaches is left without a name.
+    check_every_control_named(nodes)
+
+
+def check_every_control_named(nodes):
     unnamed = [node.line().strip() for node in nodes
                if node.has("focusable") and node.has("showing") and not node.name.strip()]
     check(not unnamed, "focusable controls without a name: {}".format(unnamed))
@@ -160,6 +162,21 @@ def check_pressing_keys(app):
     print("primary slot after 1 + 2 =: \"{}\"".format(read_name(app, "label", "primary, ")))
     wait_for("the equals operation beside the result",
              lambda: any(n.role == "label" and n.name == "equals" for n in walk(app)), 10)
+    # The calculation is in the history, line by line, with its buttons.
+    nodes = walk(app)
+    print("History after 1 + 2 =:")
+    for node in nodes:
+        if node.depth >= 2 and any(node is n for n in nodes[:index_of_display(nodes)]):
+            print(node.line())
+    for line in ["00:00:00;01, 29.97 drop frame", "plus, 00:00:00;02, 29.97 drop frame",
+                 "equals, 00:00:00;03, 29.97 drop frame", "3, frames"]:
+        one(nodes, "label", line)
+    check(enabled(one(nodes, "push button", "Share history")), "the history can be shared once it has lines")
+    check_every_control_named(nodes)
+
+
+def index_of_display(nodes):
+    return next(i for i, n in enumerate(nodes) if n.role == "panel" and n.name == "Display")
 
 
 TAB, SHIFT_TAB, SPACE, RETURN, ESCAPE = 0xFF09, 0xFE20, 0x0020, 0xFF0D, 0xFF1B
@@ -195,14 +212,13 @@ def check_keyboard(app):
         tab_to(app, SHIFT_TAB, expected)
     for expected in order[1:]:
         tab_to(app, TAB, expected)
-    # Space and Enter press the focused key.
+    # Space presses the focused key; Enter the settings button, whose panel Escape closes.
     type_key(SPACE)
     wait_for("seven typed with Space",
              lambda: read_name(app, "label", "primary, ") == "primary, 00:00:00;07, 29.97 drop frame", 10)
-    # The settings panel opens from its button and closes with Escape.
-    while focused(app) != 'push button "Settings"':
-        type_key(SHIFT_TAB)
-        wait_for("focus to move", lambda: focused(app) is not None, 10)
+    # Typing made delete pressable and put clear in the place of all clear.
+    for expected in ['push button "delete"', 'push button "divide"', 'push button "clear"', 'push button "Settings"']:
+        tab_to(app, SHIFT_TAB, expected)
     type_key(RETURN)
     wait_for("the settings panel", lambda: any(n.role == "panel" and n.name == "Settings" for n in walk(app)), 10)
     print("Settings panel as the client reads it:")
@@ -219,6 +235,7 @@ def check_keyboard(app):
     check([n.accessible.get_description() for n in sliders] == ["Video", "29.97 drop frame"],
           "the sliders tell their choice: {}".format([n.accessible.get_description() for n in sliders]))
     one(nodes, "page tab", "29.97 drop frame")
+    check_every_control_named(nodes)
     type_key(ESCAPE)
     wait_for("the settings panel to close",
              lambda: not any(n.role == "panel" and n.name == "Settings" and n.has("showing") for n in walk(app)), 10)
