@@ -22,6 +22,9 @@ packages=(
   dpkg-dev help2man lintian desktop-file-utils
   # Locales the tests run in: a decimal comma (de_DE) and Arabic-Indic digits (ar_EG).
   locales
+  # The accessibility test: the program under its own X server, read through AT-SPI on a private
+  # session bus by a client in Debian's Python (GObject bindings of libatspi).
+  xvfb xauth dbus dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 python3-pyatspi
 )
 test_locales=(de_DE.UTF-8 ar_EG.UTF-8)
 

@@ -3,6 +3,7 @@
 #include "Calculation.h"
 #include "HistoryExport.h"
 #include "Operation.h"
+#include "SpokenForm.h"
 
 #include "Kitbase/DateFormatting.h"
 #include "Kitbase/FetchRequest.h"
@@ -33,7 +34,11 @@ QVariantMap lineMap(const Operation& line) {
     };
     for (const auto& [value, format] : slotTexts)
         if (value || format)
-            secondaries.append(QVariantMap{{QStringLiteral("value"), text(value)}, {QStringLiteral("format"), text(format)}});
+            secondaries.append(QVariantMap{
+                {QStringLiteral("value"), text(value)},
+                {QStringLiteral("format"), text(format)},
+                {QStringLiteral("spokenName"), QString::fromStdString(SpokenForm::historyLine(
+                                                   "", value.value_or(std::string()), format.value_or(std::string())))}});
     return QVariantMap{
         {QStringLiteral("symbol"), QString::fromUtf8(line.operationSymbol().data(),
                                                      static_cast<qsizetype>(line.operationSymbol().size()))},
@@ -41,6 +46,10 @@ QVariantMap lineMap(const Operation& line) {
         {QStringLiteral("value"), text(line.primaryValue())},
         {QStringLiteral("format"), text(line.primaryFormat())},
         {QStringLiteral("secondaries"), secondaries},
+        {QStringLiteral("spokenName"),
+         QString::fromStdString(SpokenForm::historyLine(line.operation().value_or(std::string()),
+                                                        line.primaryValue().value_or(std::string()),
+                                                        line.primaryFormat().value_or(std::string())))},
     };
 }
 

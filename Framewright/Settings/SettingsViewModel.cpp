@@ -3,8 +3,11 @@
 #include "CalculatorModel.h"
 #include "FormatNames.h"
 #include "SettingsManager.h"
+#include "SpokenForm.h"
 
 #include <QVariantMap>
+
+#include <array>
 
 namespace framewright {
 
@@ -93,11 +96,23 @@ QStringList SettingsViewModel::unitLabelsList() const {
     return list;
 }
 
+QStringList SettingsViewModel::unitSpokenNamesList() const {
+    using Id = DisplayValueModel::Identifier;
+    // In the order of selectedUnitIndex.
+    static constexpr std::array<Id, 4> edited{Id::topLeft, Id::topRight, Id::bottomLeft, Id::primary};
+    QStringList list;
+    for (std::size_t index = 0; index < unitLabels().size() && index < edited.size(); ++index)
+        list.push_back(QString::fromStdString(unitLabels()[index] + ", " + SpokenForm::slotName(edited[index])));
+    return list;
+}
+
 QVariantList SettingsViewModel::toList(const std::vector<SliderItem>& items) {
     QVariantList list;
     for (const SliderItem& item : items)
         list.push_back(QVariantMap{{QStringLiteral("type"), static_cast<int>(item.type())},
-                                   {QStringLiteral("label"), QString::fromStdString(item.label())}});
+                                   {QStringLiteral("label"), QString::fromStdString(item.label())},
+                                   {QStringLiteral("spokenLabel"),
+                                    QString::fromStdString(SpokenForm::formatLabel(item.label()))}});
     return list;
 }
 

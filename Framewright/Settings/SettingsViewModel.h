@@ -43,13 +43,16 @@ class SettingsViewModel : public QObject {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(QStringList unitLabels READ unitLabelsList CONSTANT FINAL)
+    // The slot buttons for a screen reader: "A, top left" ... "D, primary".
+    Q_PROPERTY(QStringList unitSpokenNames READ unitSpokenNamesList CONSTANT FINAL)
     Q_PROPERTY(framecore::FormatDescriptor currentFormatDescriptor READ currentFormatDescriptor NOTIFY
                    currentFormatDescriptorChanged FINAL)
     Q_PROPERTY(int formatPageIndex READ formatPageIndex NOTIFY formatPageChanged FINAL)
     Q_PROPERTY(int videoFrameratePageIndex READ videoFrameratePageIndex NOTIFY videoFrameratePageChanged FINAL)
     Q_PROPERTY(int footageUnitPageIndex READ footageUnitPageIndex NOTIFY footageUnitPageChanged FINAL)
     Q_PROPERTY(int filmFrameratePageIndex READ filmFrameratePageIndex NOTIFY filmFrameratePageChanged FINAL)
-    // Each item is a map {type (a SliderType as an integer), label}.
+    // Each item is a map {type (a SliderType as an integer), label, spokenLabel (the label in
+    // words, see SpokenForm::formatLabel)}.
     Q_PROPERTY(QVariantList formatSliderItems READ formatSliderItemList CONSTANT FINAL)
     Q_PROPERTY(QVariantList footageUnitSliderItems READ footageUnitSliderItemList CONSTANT FINAL)
     Q_PROPERTY(QVariantList videoFramerateSliderItems READ videoFramerateSliderItemList CONSTANT FINAL)
@@ -116,6 +119,7 @@ signals:
 
 private:
     QStringList unitLabelsList() const;
+    QStringList unitSpokenNamesList() const;
     QVariantList formatSliderItemList() const { return toList(formatSliderItems_); }
     QVariantList footageUnitSliderItemList() const { return toList(footageUnitSliderItems_); }
     QVariantList videoFramerateSliderItemList() const { return toList(videoFramerateSliderItems_); }

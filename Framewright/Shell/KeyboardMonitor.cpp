@@ -1,5 +1,6 @@
 #include "KeyboardMonitor.h"
 
+#include "ButtonItem.h"
 #include "KeypadViewModel.h"
 
 #include <QKeyEvent>
@@ -35,6 +36,11 @@ void KeyboardMonitor::setActive(bool active) {
 bool KeyboardMonitor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::KeyPress && active_ && viewModel_ != nullptr) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Enter presses the focused button, as Space does, rather than the equals key.
+        const QQuickWindow* quickWindow = window();
+        if (key->key() == Qt::Key_Enter && quickWindow != nullptr
+            && qobject_cast<ButtonItem*>(quickWindow->activeFocusItem()) != nullptr)
+            return false;
         return viewModel_->handleKeyDown(key->key(), key->modifiers());
     }
     return QObject::eventFilter(watched, event);

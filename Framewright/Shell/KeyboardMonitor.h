@@ -12,7 +12,8 @@ namespace framewright {
 
 // The keypad's ear on the keyboard. While active, every key press that reaches `window` is
 // offered to the keypad model first, whichever item has the keyboard focus: a press it takes is
-// consumed, any other goes on to the window as usual. Shortcuts (Ctrl+...) are matched before
+// consumed, any other goes on to the window as usual. Enter on a focused button presses the
+// button. Shortcuts (Ctrl+...) are matched before
 // key presses are delivered, so they keep working.
 class KeyboardMonitor : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "CalculatorModel.h"
 #include "SettingsManager.h"
+#include "SpokenForm.h"
 
 namespace framewright {
 
@@ -175,5 +176,12 @@ QString DisplayViewModel::operationRawValue() const {
     const std::string_view raw = operation_.rawValue();
     return QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
 }
+
+QString DisplayViewModel::operationSpokenName() const { return QString::fromStdString(SpokenForm::operation(operation_)); }
+
+QString DisplayViewModel::topLeftSpokenName() const { return QString::fromStdString(SpokenForm::slot(topLeft_)); }
+QString DisplayViewModel::topRightSpokenName() const { return QString::fromStdString(SpokenForm::slot(topRight_)); }
+QString DisplayViewModel::bottomLeftSpokenName() const { return QString::fromStdString(SpokenForm::slot(bottomLeft_)); }
+QString DisplayViewModel::primarySpokenName() const { return QString::fromStdString(SpokenForm::slot(primary_)); }
 
 } // namespace framewright

@@ -32,7 +32,8 @@ class SettingsManager;
 // primary value.
 //
 // Every assignment to a slot emits its signal (also when the value is unchanged).
-// For QML each slot is three typed properties, <slot>Value, <slot>Unit and <slot>Selected, with
+// For QML each slot is four typed properties, <slot>Value, <slot>Unit, <slot>Selected and
+// <slot>SpokenName (the slot for a screen reader, see SpokenForm::slot), with
 // the slot's change signal (typed, so the views' bindings are compiled ahead of time); the slot
 // ids "primary", "topLeft", "topRight" and "bottomLeft" are what onValueTapped takes.
 class DisplayViewModel : public QObject {
@@ -41,16 +42,21 @@ class DisplayViewModel : public QObject {
     Q_PROPERTY(QString topLeftValue READ topLeftValue NOTIFY topLeftChanged FINAL)
     Q_PROPERTY(QString topLeftUnit READ topLeftUnit NOTIFY topLeftChanged FINAL)
     Q_PROPERTY(bool topLeftSelected READ topLeftSelected NOTIFY topLeftChanged FINAL)
+    Q_PROPERTY(QString topLeftSpokenName READ topLeftSpokenName NOTIFY topLeftChanged FINAL)
     Q_PROPERTY(QString topRightValue READ topRightValue NOTIFY topRightChanged FINAL)
     Q_PROPERTY(QString topRightUnit READ topRightUnit NOTIFY topRightChanged FINAL)
     Q_PROPERTY(bool topRightSelected READ topRightSelected NOTIFY topRightChanged FINAL)
+    Q_PROPERTY(QString topRightSpokenName READ topRightSpokenName NOTIFY topRightChanged FINAL)
     Q_PROPERTY(QString bottomLeftValue READ bottomLeftValue NOTIFY bottomLeftChanged FINAL)
     Q_PROPERTY(QString bottomLeftUnit READ bottomLeftUnit NOTIFY bottomLeftChanged FINAL)
     Q_PROPERTY(bool bottomLeftSelected READ bottomLeftSelected NOTIFY bottomLeftChanged FINAL)
+    Q_PROPERTY(QString bottomLeftSpokenName READ bottomLeftSpokenName NOTIFY bottomLeftChanged FINAL)
     Q_PROPERTY(QString primaryValue READ primaryValue NOTIFY primaryChanged FINAL)
     Q_PROPERTY(QString primaryUnit READ primaryUnit NOTIFY primaryChanged FINAL)
     Q_PROPERTY(bool primarySelected READ primarySelected NOTIFY primaryChanged FINAL)
+    Q_PROPERTY(QString primarySpokenName READ primarySpokenName NOTIFY primaryChanged FINAL)
     Q_PROPERTY(QString operation READ operationRawValue NOTIFY operationChanged FINAL)
+    Q_PROPERTY(QString operationSpokenName READ operationSpokenName NOTIFY operationChanged FINAL)
     Q_PROPERTY(bool settingsMode READ settingsMode NOTIFY settingsModeChanged FINAL)
 
 public:
@@ -88,16 +94,21 @@ private:
     QString topLeftValue() const { return QString::fromStdString(topLeft_.value()); }
     QString topLeftUnit() const { return QString::fromStdString(topLeft_.unit()); }
     bool topLeftSelected() const noexcept { return topLeft_.isSelected(); }
+    QString topLeftSpokenName() const;
     QString topRightValue() const { return QString::fromStdString(topRight_.value()); }
     QString topRightUnit() const { return QString::fromStdString(topRight_.unit()); }
     bool topRightSelected() const noexcept { return topRight_.isSelected(); }
+    QString topRightSpokenName() const;
     QString bottomLeftValue() const { return QString::fromStdString(bottomLeft_.value()); }
     QString bottomLeftUnit() const { return QString::fromStdString(bottomLeft_.unit()); }
     bool bottomLeftSelected() const noexcept { return bottomLeft_.isSelected(); }
+    QString bottomLeftSpokenName() const;
     QString primaryValue() const { return QString::fromStdString(primary_.value()); }
     QString primaryUnit() const { return QString::fromStdString(primary_.unit()); }
     bool primarySelected() const noexcept { return primary_.isSelected(); }
+    QString primarySpokenName() const;
     QString operationRawValue() const;
+    QString operationSpokenName() const;
 
     // Replaces a slot's value, unit or selection and publishes the slot.
     void assign(Id id, const DisplayValueModel& slot);

@@ -1,6 +1,7 @@
 #include "KeypadKeyViewModel.h"
 
 #include "CalculatorModel.h"
+#include "SpokenForm.h"
 
 namespace framewright {
 
@@ -30,34 +31,7 @@ QString KeypadKeyViewModel::symbol() const {
     }
 }
 
-QString KeypadKeyViewModel::spokenName() const {
-    switch (key_) {
-    case KeypadKey::doubleZero:
-        return tr("Double zero");
-    case KeypadKey::point:
-        return tr("Point");
-    case KeypadKey::allClear:
-        return tr("All clear");
-    case KeypadKey::clear:
-        return tr("Clear");
-    case KeypadKey::del:
-        return tr("Delete");
-    case KeypadKey::add:
-        return tr("Plus");
-    case KeypadKey::subtract:
-        return tr("Minus");
-    case KeypadKey::multiply:
-        return tr("Multiply");
-    case KeypadKey::divide:
-        return tr("Divide");
-    case KeypadKey::divideByTimecode:
-        return tr("Divide by timecode");
-    case KeypadKey::equals:
-        return tr("Equals");
-    default:
-        return rawValue();
-    }
-}
+QString KeypadKeyViewModel::spokenName() const { return QString::fromStdString(SpokenForm::keyName(key_)); }
 
 KeypadKeyViewModel::Style KeypadKeyViewModel::style() const noexcept {
     if (key_.isEntryKey()) return Entry;

@@ -18,7 +18,7 @@ class CalculatorModel;
 //   label       the text drawn: digits, "00", ".", "AC", "C"; empty on a symbol key
 //   symbol      the symbol drawn: "delete.left", "plus", "minus", "multiply", "divide",
 //               "divide.timecode", "equal"; empty on a text key
-//   spokenName  digits as themselves, otherwise a word ("All clear", "Divide by timecode", ...)
+//   spokenName  the key in words for a screen reader ("seven", "all clear", "timecode divide")
 //   style       Entry (0-9, 00, .), Equals, Delete, Function (every other key)
 class KeypadKeyViewModel : public QObject {
     Q_OBJECT

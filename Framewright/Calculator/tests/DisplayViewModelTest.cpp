@@ -70,6 +70,22 @@ TEST_F(DisplayViewModelTest, FollowsTheCalculatorKeyByKey) {
     EXPECT_EQ(display().primary().value(), "00:00:00:00");
 }
 
+// What a screen reader hears of each slot follows its value and unit, with the slot's signal.
+TEST_F(DisplayViewModelTest, SlotsAndOperationAreNamedInWords) {
+    EXPECT_EQ(display().property("primarySpokenName").toString(), "primary, 00:00:00:00, 25 frames per second");
+    EXPECT_EQ(display().property("bottomLeftSpokenName").toString(), "bottom left, 0, frames");
+    EXPECT_EQ(display().property("operationSpokenName").toString(), "");
+    int primarySignals = 0;
+    QObject::connect(&display(), &DisplayViewModel::primaryChanged, [&] { ++primarySignals; });
+    press("12+");
+    EXPECT_EQ(display().property("primarySpokenName").toString(), "primary, 00:00:00:12, 25 frames per second");
+    EXPECT_EQ(display().property("bottomLeftSpokenName").toString(), "bottom left, 12, frames");
+    EXPECT_EQ(display().property("operationSpokenName").toString(), "plus");
+    EXPECT_GT(primarySignals, 0);
+    settings().setPrimaryDescriptor(FormatDescriptor::ntsc30);
+    EXPECT_TRUE(display().property("primarySpokenName").toString().endsWith(", 29.97 drop frame"));
+}
+
 TEST_F(DisplayViewModelTest, SelectionFollowsTheEditedSlotInSettingsMode) {
     EXPECT_EQ(selection(), (std::vector<bool>{false, false, false, true}));
     // Outside settings mode a tap changes nothing.

@@ -139,7 +139,7 @@ TEST_F(KeypadViewModelTest, PlacesShowTheirCurrentKeys) {
     // What each key draws, how it is named and styled.
     const KeypadKeyViewModel& point = *keypad().keyAt(13);
     EXPECT_EQ(point.label(), ".");
-    EXPECT_EQ(point.spokenName(), "Point");
+    EXPECT_EQ(point.spokenName(), "point");
     EXPECT_EQ(point.style(), KeypadKeyViewModel::Entry);
     const KeypadKeyViewModel& del = *keypad().keyAt(2);
     EXPECT_TRUE(del.label().isEmpty());
@@ -148,7 +148,7 @@ TEST_F(KeypadViewModelTest, PlacesShowTheirCurrentKeys) {
     EXPECT_EQ(keypad().keyAt(1)->symbol(), "divide");
     EXPECT_EQ(keypad().keyAt(17)->style(), KeypadKeyViewModel::Equals);
     EXPECT_EQ(keypad().keyAt(0)->style(), KeypadKeyViewModel::Function);
-    EXPECT_EQ(keypad().keyAt(7)->spokenName(), "5");
+    EXPECT_EQ(keypad().keyAt(7)->spokenName(), "five");
 
     // A click sends the place's current key.
     keypad().keyAt(13)->press();

@@ -140,6 +140,10 @@ TEST_F(HistoryListModelTest, ListsCalculationsOldestFirstWithTheirLines) {
     EXPECT_EQ(secondaries[1].toMap()["format"].toString(), "35mm 4-perf");
     EXPECT_EQ(symbolValueFormat(lines[1]), "TC÷ Error ");
     EXPECT_TRUE(lines[1].toMap()["secondaries"].toList().isEmpty());
+    // What a screen reader hears of each line.
+    EXPECT_EQ(line["spokenName"].toString(), "00:00:01:00, 25 frames per second");
+    EXPECT_EQ(secondaries[0].toMap()["spokenName"].toString(), "25, frames");
+    EXPECT_EQ(lines[1].toMap()["spokenName"].toString(), "timecode divide, Error");
 
     EXPECT_EQ(model.calculationText(1).toStdString(), calculationText(*second));
     EXPECT_EQ(model.calculationText(2), QString());

@@ -204,5 +204,22 @@ TEST_F(SettingsViewModelTest, PanelContentFollowsTheEditedSlotAndEveryChoice) {
     EXPECT_EQ(rows(panel()), (Rows{{"Dropframe", "NO"}, {"Frame duration/s", "0.04"}}));
 }
 
+// A screen reader hears the slot buttons with the slot they edit, and the pages in words.
+TEST_F(SettingsViewModelTest, ChoicesAreNamedInWordsForScreenReaders) {
+    EXPECT_EQ(panel().property("unitSpokenNames").toStringList(),
+              (QStringList{"A, top left", "B, top right", "C, bottom left", "D, primary"}));
+    const auto spoken = [this](const char* list) {
+        QStringList names;
+        for (const QVariant& item : panel().property(list).toList())
+            names << item.toMap().value(QStringLiteral("spokenLabel")).toString();
+        return names;
+    };
+    EXPECT_EQ(spoken("footageUnitSliderItems"), (QStringList{"feet", "feet and frames", "metres", "1000 foot rolls",
+                                                              "400 foot rolls", "100 foot rolls"}));
+    EXPECT_EQ(spoken("videoFramerateSliderItems").mid(0, 4),
+              (QStringList{"23.98 pull down", "24 frames per second", "25 frames per second", "29.97 drop frame"}));
+    EXPECT_EQ(spoken("formatSliderItems").mid(6), (QStringList{"65 millimetre", "IMAX", "Video", "frames"}));
+}
+
 } // namespace
 } // namespace framewright

@@ -1,11 +1,19 @@
 #include "ButtonItem.h"
 
+#include "ButtonAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace framewright {
 
 ButtonItem::ButtonItem(QQuickItem* parent) : QQuickItem(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&ButtonAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleInstalled)
     setAcceptedMouseButtons(Qt::LeftButton);
     setAcceptHoverEvents(true);
     setActiveFocusOnTab(true);
@@ -161,9 +169,17 @@ void ButtonItem::geometryChange(const QRectF& newGeometry, const QRectF& oldGeom
 
 void ButtonItem::itemChange(ItemChange change, const ItemChangeData& value) {
     QQuickItem::itemChange(change, value);
-    if (change == ItemEnabledHasChanged && !value.boolValue) {
-        setPressed(false);
-        setHovered(false);
+    if (change == ItemEnabledHasChanged) {
+        if (!value.boolValue) {
+            setPressed(false);
+            setHovered(false);
+        }
+        if (QAccessible::isActive()) {
+            QAccessible::State changed;
+            changed.disabled = true;
+            QAccessibleStateChangeEvent event(this, changed);
+            QAccessible::updateAccessibility(&event);
+        }
     }
 }
 

@@ -16,7 +16,8 @@
 //     button, not deferred. The button's implicit size is its own (views set it);
 //   - `click()` emits clicked() when the button is enabled; `text` is free for labels and
 //     accessible names.
-// A disabled button takes no input and loses its press.
+// A disabled button takes no input and loses its press. Assistive technology sees it through
+// ButtonAccessible, which reports it disabled.
 
 #include <QQuickItem>
 #include <QtQml/qqmlregistration.h>

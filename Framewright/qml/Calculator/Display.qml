@@ -36,6 +36,7 @@ Rectangle {
                 slot: "topLeft"
                 value: display.viewModel.topLeftValue
                 unit: display.viewModel.topLeftUnit
+                spokenName: display.viewModel.topLeftSpokenName
                 isSelected: display.viewModel.topLeftSelected
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
@@ -49,6 +50,7 @@ Rectangle {
                 slot: "topRight"
                 value: display.viewModel.topRightValue
                 unit: display.viewModel.topRightUnit
+                spokenName: display.viewModel.topRightSpokenName
                 isSelected: display.viewModel.topRightSelected
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
@@ -62,12 +64,14 @@ Rectangle {
                 anchors.left: parent.left
                 anchors.verticalCenter: parent.verticalCenter
                 operation: display.viewModel.operation
+                spokenName: display.viewModel.operationSpokenName
             }
             PrimaryDisplayValue {
                 id: primary
                 anchors.right: parent.right
                 width: parent.width - Theme.operationSymbolSize - 8
                 value: display.viewModel.primaryValue
+                spokenName: display.viewModel.primarySpokenName
                 isError: CalculatorModel.isCalculatorError
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)
@@ -84,6 +88,7 @@ Rectangle {
                 slot: "bottomLeft"
                 value: display.viewModel.bottomLeftValue
                 unit: display.viewModel.bottomLeftUnit
+                spokenName: display.viewModel.bottomLeftSpokenName
                 isSelected: display.viewModel.bottomLeftSelected
                 settingsMode: display.viewModel.settingsMode
                 onValueTapped: id => display.viewModel.onValueTapped(id)

@@ -4,7 +4,7 @@ import Framewright
 // One place of the keypad, showing the key its model stands for at the moment. Entry keys are
 // drawn in the standard colours, the rest in the function colours, and the equals key on the
 // result colour. A refused key draws its label in gray and ignores clicks; a click sends the key
-// to the calculator.
+// to the calculator. Tab reaches every key; Space or Enter presses the focused one.
 ButtonBase {
     id: button
 
@@ -22,7 +22,7 @@ ButtonBase {
     objectName: "KeypadKey_" + key.rawValue
     enabled: key.isEnabled
     onClicked: key.press()
-    focusPolicy: Qt.NoFocus
+    focusPolicy: Qt.TabFocus
     text: key.label
     Accessible.name: key.spokenName
 
@@ -52,5 +52,9 @@ ButtonBase {
             size: Math.round(button.labelFont.pixelSize * (button.key.style === KeypadKeyViewModel.Delete ? 1.0 : 1.25))
             color: button.labelColor
         }
+    }
+
+    FocusRing {
+        cornerRadius: 10
     }
 }

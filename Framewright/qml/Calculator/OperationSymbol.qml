@@ -1,9 +1,12 @@
+import QtQuick
 import Framewright
 
 // The pending operation beside the primary value; nothing for "none".
 Symbol {
     // The raw value of the pending calculator operation.
     property string operation: "none"
+    // The operation as a screen reader says it.
+    property string spokenName
 
     readonly property var symbols: ({
         add: "plus.square",
@@ -19,4 +22,6 @@ Symbol {
     visible: symbol.length > 0
     size: Theme.operationSymbolSize
     color: Theme.secondaryUnitValueColor
+    Accessible.role: Accessible.StaticText
+    Accessible.name: spokenName
 }

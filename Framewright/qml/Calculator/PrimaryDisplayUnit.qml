@@ -17,8 +17,8 @@ Item {
     implicitWidth: unit.implicitWidth + (badge.visible ? badge.width : 0)
     implicitHeight: Math.max(unit.implicitHeight, badge.visible ? badge.height : 0)
 
-    Accessible.role: Accessible.StaticText
-    Accessible.name: unit.text
+    // The primary value's label already names the unit.
+    Accessible.ignored: true
 
     Text {
         id: unit
@@ -30,6 +30,7 @@ Item {
         font: Theme.primaryUnitFont
         color: Theme.primaryUnitFormatColor
         elide: Text.ElideRight
+        Accessible.ignored: true
     }
     SlotBadge {
         id: badge

@@ -9,6 +9,8 @@ Text {
 
     // The primary slot's value.
     property string value
+    // The slot as a screen reader says it.
+    property string spokenName
     property bool settingsMode: false
     property bool isError: false
 
@@ -28,7 +30,7 @@ Text {
     height: Theme.primaryValueLineHeight
 
     Accessible.role: Accessible.StaticText
-    Accessible.name: text
+    Accessible.name: isError ? qsTr("primary, Error") : spokenName
 
     TapHandler {
         enabled: root.settingsMode

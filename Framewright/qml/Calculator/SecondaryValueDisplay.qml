@@ -12,6 +12,8 @@ Item {
     property string slot
     property string value
     property string unit
+    // The slot as a screen reader says it.
+    property string spokenName
     property bool isSelected: false
     property bool isRightAligned: false
     property bool settingsMode: false
@@ -23,7 +25,7 @@ Item {
     implicitHeight: Math.max(row.implicitHeight, Theme.slotBadgeSize)
 
     Accessible.role: Accessible.StaticText
-    Accessible.name: text
+    Accessible.name: spokenName
 
     Row {
         id: row
@@ -38,6 +40,8 @@ Item {
             text: root.value
             font: Theme.secondaryValueFont
             color: Theme.secondaryUnitValueColor
+            // The slot names value and unit together.
+            Accessible.ignored: true
         }
         Text {
             objectName: root.objectName + "Unit"
@@ -46,6 +50,7 @@ Item {
             text: root.unit
             font: Theme.secondaryUnitFont
             color: Theme.secondaryUnitFormatColor
+            Accessible.ignored: true
         }
         SlotBadge {
             anchors.verticalCenter: parent.verticalCenter

@@ -37,7 +37,7 @@ QtObject {
     readonly property color popupHighlightColor: "#3d3d44"
     readonly property color popupTextColor: "#f2f2f7"
     readonly property color popupSecondaryTextColor: "#aeaeb6"
-    readonly property color destructiveColor: "#ff6961"
+    readonly property color destructiveColor: "#ff8780"
     // Dims the window behind an alert.
     readonly property color scrimColor: "#99000000"
 

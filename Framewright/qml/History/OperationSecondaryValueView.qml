@@ -8,11 +8,13 @@ Item {
 
     property string value
     property string format
+    // The value and format as a screen reader says them.
+    property string spokenName
 
     implicitWidth: valueMetrics.advanceWidth + 4 + formatText.implicitWidth
     implicitHeight: Math.max(valueText.implicitHeight, formatText.implicitHeight)
     Accessible.role: Accessible.StaticText
-    Accessible.name: value + " " + format
+    Accessible.name: spokenName
 
     TextMetrics {
         id: valueMetrics

@@ -25,7 +25,7 @@ Item {
 
     implicitHeight: Math.max(primaryLineHeight, secondaries.length * secondaryLineHeight)
     Accessible.role: Accessible.StaticText
-    Accessible.name: [line.symbol, line.value, line.format].filter(t => t && t.length > 0).join(" ")
+    Accessible.name: line.spokenName !== undefined ? line.spokenName : ""
 
     Item {
         id: primary
@@ -107,6 +107,7 @@ Item {
                     anchors.fill: parent
                     value: parent.modelData.value
                     format: parent.modelData.format
+                    spokenName: parent.modelData.spokenName
                 }
             }
         }

@@ -60,6 +60,10 @@ Item {
     activeFocusOnTab: true
     Accessible.role: Accessible.PageTabList
     Accessible.focusable: true
+    // The current choice, as its page is named.
+    Accessible.description: currentIndex >= 0 && currentIndex < dataSource.length
+        ? (dataSource[currentIndex].spokenLabel !== undefined ? dataSource[currentIndex].spokenLabel : dataSource[currentIndex].label)
+        : ""
 
     Keys.onLeftPressed: event => {
         event.accepted = true
@@ -114,7 +118,7 @@ Item {
             width: slider.itemWidth
             height: list.height
             Accessible.role: Accessible.PageTab
-            Accessible.name: modelData.label
+            Accessible.name: modelData.spokenLabel !== undefined ? modelData.spokenLabel : modelData.label
             Accessible.selected: isCurrent
 
             Text {

@@ -23,6 +23,12 @@ Rectangle {
     border.color: Theme.primaryUnitFormatColor
     border.width: 1
 
+    Accessible.role: Accessible.Pane
+    Accessible.name: qsTr("Settings")
+    // The panel takes the keyboard as it opens, so Tab starts in it and Escape closes it.
+    Keys.onEscapePressed: AppState.isSettingsVisible = false
+    Component.onCompleted: forceActiveFocus(Qt.OtherFocusReason)
+
     Row {
         id: slotButtons
         anchors.horizontalCenter: parent.horizontalCenter
@@ -44,7 +50,7 @@ Rectangle {
                 symbol: modelData.toLowerCase() + ".square.fill"
                 symbolSize: 26
                 tint: isSelected ? Theme.primaryUnitFormatColor : Theme.secondaryUnitFormatColor
-                Accessible.name: modelData
+                Accessible.name: settings.viewModel.unitSpokenNames[index]
                 Accessible.checkable: true
                 Accessible.checked: isSelected
                 onClicked: settings.viewModel.selectedUnitIndex = index

@@ -17,23 +17,28 @@ Window {
     visible: true
     title: "Framewright"
     color: Theme.windowBackgroundColor
-
-    ContentView {
-        objectName: "ContentView"
-        y: menuBar.barHeight
-        width: Theme.windowWidth
-        height: Theme.windowHeight
-    }
+    // Takes the keyboard as it opens, also where no window manager hands it over, so the keys
+    // and Tab work before any click.
+    Component.onCompleted: requestActivate()
 
     MenuBar {
         id: menuBar
         objectName: "MenuBar"
+        // First for Tab, as it is first to read; drawn over the content for its open menus.
+        z: 1
         anchors.fill: parent
         menus: [
             { title: qsTr("File"), name: "File", commands: [saveHistoryCommand] },
             { title: qsTr("Edit"), name: "Edit", commands: [copyCommand, pasteCommand] },
             { title: qsTr("View"), name: "View", commands: [settingsCommand, historyCommand, calculatorCommand] }
         ]
+    }
+
+    ContentView {
+        objectName: "ContentView"
+        y: menuBar.barHeight
+        width: Theme.windowWidth
+        height: Theme.windowHeight
     }
 
     MenuCommand {

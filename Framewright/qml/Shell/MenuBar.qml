@@ -30,6 +30,8 @@ Item {
         width: parent.width
         height: menuBar.barHeight
         color: Theme.menuBarColor
+        Accessible.role: Accessible.MenuBar
+        Accessible.name: qsTr("Menu bar")
 
         // A click on the bar beside the titles closes an open menu.
         TapHandler {

@@ -159,6 +159,21 @@ TEST_F(ButtonItemTest, AssistiveTechnologySeesANamedButtonItCanPress) {
     QSignalSpy clicked(button_, &ButtonItem::clicked);
     accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicked.count(), 1);
+    ASSERT_NE(accessible->parent(), nullptr);
+    EXPECT_EQ(accessible->parent()->role(), QAccessible::Window);
+    EXPECT_EQ(accessible->childCount(), 0) << "the label is the button's name, not a child";
+    EXPECT_TRUE(accessible->state().focusable);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(find("unfocusable"))->state().focusable);
+
+    // A disabled button is reported disabled and cannot be pressed from outside either.
+    EXPECT_FALSE(accessible->state().disabled);
+    button_->setEnabled(false);
+    EXPECT_TRUE(accessible->state().disabled);
+    EXPECT_TRUE(accessible->actionInterface()->actionNames().isEmpty());
+    accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicked.count(), 1);
+    button_->setEnabled(true);
+    EXPECT_FALSE(accessible->state().disabled);
 }
 
 } // namespace

@@ -199,6 +199,44 @@ TEST_F(PalCalculatorWindowTest, KeyboardDrivesTheCalculatorOnlyWhileTheKeypadIsS
     EXPECT_EQ(primary(), "00:00:00:45");
 }
 
+// Without a mouse: Tab reaches the keys in reading order past the refused ones, shows a ring
+// around the focused key, and Space or Enter press that key, not equals; Escape closes the
+// settings panel.
+TEST_F(PalCalculatorWindowTest, KeypadWorksFromTheKeyboardAlone) {
+    settle(100);
+    item(QStringLiteral("HistorySettingsButton"))->forceActiveFocus(Qt::TabFocusReason);
+    QQuickItem* seven = keypadKey("7");
+    ASSERT_NE(seven, nullptr);
+    // The pixel just outside the key's left edge, where the ring is drawn.
+    const QPoint ringPoint = (sceneRect(seven).topLeft() + QPointF(-1, seven->height() / 2)).toPoint();
+    const QColor ring(QStringLiteral("#64a8ff"));
+    EXPECT_NE(window()->grabWindow().pixelColor(ringPoint), ring);
+
+    QStringList visited;
+    for (int i = 0; i < 3; ++i) {
+        key(Qt::Key_Tab);
+        visited << window()->activeFocusItem()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"KeypadKey_AC", "KeypadKey_divide", "KeypadKey_7"}));
+    settle(50);
+    EXPECT_EQ(window()->grabWindow().pixelColor(ringPoint), ring);
+
+    key(Qt::Key_Space);
+    EXPECT_EQ(primary(), "00:00:00:07");
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    key(Qt::Key_Return);
+    EXPECT_EQ(primary(), "00:00:07:77");
+    EXPECT_EQ(window()->activeFocusItem(), seven);
+    key(Qt::Key_Backtab);
+    EXPECT_EQ(window()->activeFocusItem()->objectName(), "KeypadKey_delete.left");
+
+    key(Qt::Key_3, Qt::ControlModifier);
+    ASSERT_TRUE(AppState::shared().isSettingsVisible());
+    settle();
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(AppState::shared().isSettingsVisible());
+}
+
 TEST_F(CalculatorWindowTest, KeysAreAtLeastTheMinimumSize) {
     for (const char* k : {"7", "0", "00", "AC", "divide", "delete.left", "multiply", "equal"}) {
         QQuickItem* button = keypadKey(k);
@@ -396,11 +434,16 @@ TEST_F(SaveHistoryTest, SavePanelOpensInItsOwnWindowAndWritesTheHistory) {
     ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << file.toStdString();
     EXPECT_EQ(written.readAll(), QByteArray("Symbol,Value,Format\n,00:00:00:12,25\n+,00:00:00:03,25\n=,00:00:00:15,25"));
 
-    // Cancelling the next time writes nothing.
+    // Cancelling the next time writes nothing; so does Escape.
     written.remove();
     key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(host->isVisible());
     QMetaObject::invokeMethod(fileDialog, "reject");
+    EXPECT_FALSE(host->isVisible());
+    key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_TRUE(host->isVisible());
+    QTest::qWait(100);
+    QTest::keyClick(host, Qt::Key_Escape);
     EXPECT_FALSE(host->isVisible());
     EXPECT_FALSE(QFile::exists(file));
 }

@@ -179,6 +179,22 @@ TEST_F(ThemeTest, TextColoursContrastWithTheirBackgrounds) {
         {"menuTextColor", "menuColor", 4.5},
         {"menuTextColor", "menuHighlightColor", 4.5},
         {"menuShortcutColor", "menuColor", 4.5},
+        // Key labels are large text: 3:1 on a pressed key, and for a refused equals key.
+        {"keypadStandardKeyLabelColor", "keypadStandardKeyPressedColor", 3.0},
+        {"keypadFunctionOperatorKeyLabelColor", "keypadFunctionOperatorKeyPressedColor", 3.0},
+        {"keypadFunctionOperatorKeyLabelColor", "keypadResultKeyPressedColor", 3.0},
+        {"disabledLabelColor", "keypadResultKeyColor", 3.0},
+        // Alerts and the share menu, their buttons highlighted while pressed or focused.
+        {"popupTextColor", "popupBackgroundColor", 4.5},
+        {"popupTextColor", "popupHighlightColor", 4.5},
+        {"popupSecondaryTextColor", "popupBackgroundColor", 4.5},
+        {"destructiveColor", "popupBackgroundColor", 4.5},
+        {"destructiveColor", "popupHighlightColor", 4.5},
+        {"secondaryUnitFormatColor", "keypadBackgroundColor", 4.5},
+        // The focus ring stands out from every ground a control sits on.
+        {"focusRingColor", "windowBackgroundColor", 3.0},
+        {"focusRingColor", "historyBackgroundColor", 3.0},
+        {"focusRingColor", "popupBackgroundColor", 3.0},
     };
     for (const Pair& pair : pairs) {
         EXPECT_GE(contrast(color(pair.text), color(pair.background)), pair.minimum)
