@@ -24,4 +24,6 @@ Symbol {
     color: Theme.secondaryUnitValueColor
     Accessible.role: Accessible.StaticText
     Accessible.name: spokenName
+    // Without an operation there is nothing to read; a nameless node would only confuse.
+    Accessible.ignored: !visible
 }

@@ -221,12 +221,17 @@ def check_keyboard(app):
         tab_to(app, SHIFT_TAB, expected)
     type_key(RETURN)
     wait_for("the settings panel", lambda: any(n.role == "panel" and n.name == "Settings" for n in walk(app)), 10)
+    # The panel's controls are made as it slides in; a loaded machine shows them later.
+    slots = ["A, top left", "B, top right", "C, bottom left", "D, primary", "Close"]
+    wait_for("the settings panel's controls",
+             lambda: all(any(n.role == "push button" and n.name == name and n.has("showing") for n in walk(app))
+                         for name in slots), 30)
     print("Settings panel as the client reads it:")
     nodes = walk(app)
     for node in nodes:
         if node.has("showing") or node.depth < 3:
             print(node.line())
-    for name in ["A, top left", "B, top right", "C, bottom left", "D, primary", "Close"]:
+    for name in slots:
         one(nodes, "push button", name)
     check(one(nodes, "push button", "D, primary").has("checked"), "the primary slot is the one edited at first")
     sliders = [n for n in nodes if n.role == "page tab list" and n.has("showing")]
