@@ -249,8 +249,22 @@ def check_keyboard(app):
              lambda: read_name(app, "label", "primary, ") == "primary, 00:00:00;00, 29.97 drop frame", 10)
 
 
+# A key and a slot as a screen reader names them in a translated window.
+TRANSLATED = {"de": {"seven": "sieben", "top left": "oben links"}}
+
+
+def check_translated_names(app, language):
+    words = TRANSLATED[language]
+    nodes = walk(app)
+    one(nodes, "push button", words["seven"])
+    label = starting_with(nodes, "label", words["top left"] + ", ")
+    print("{}: key {!r}, slot {!r}".format(language, words["seven"], label.name))
+    check(not any(n.name == "seven" for n in nodes), "the English key name is left in the tree")
+
+
 def main():
     program = sys.argv[1]
+    language = sys.argv[2] if len(sys.argv) > 2 else None
     started = []
     log = open(os.path.join(os.environ.get("HOME", "/tmp"), "program.log"), "w+")
     try:
@@ -268,7 +282,12 @@ def main():
             return application_of(program_process.pid)
 
         app = wait_for("the program on the AT-SPI bus", running_application, 60)
-        wait_for("the keypad", lambda: any(n.name == "seven" for n in walk(app)), 60)
+        seven = TRANSLATED[language]["seven"] if language else "seven"
+        wait_for("the keypad", lambda: any(n.name == seven for n in walk(app)), 60)
+        if language:
+            check_translated_names(app, language)
+            print("All accessibility checks in {} passed.".format(language))
+            return 0
 
         nodes = walk(app)
         print("Accessible tree of the fresh window:")
