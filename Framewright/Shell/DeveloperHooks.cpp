@@ -2,10 +2,9 @@
 
 #include "AppState.h"
 #include "CalculatorModel.h"
+#include "TextFitReport.h"
 
-#include <QAccessible>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImage>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
@@ -13,7 +12,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <vector>
 
 namespace framewright {
 
@@ -63,63 +61,6 @@ QQuickWindow* openRequestedPopups(QQuickWindow* window) {
     return window;
 }
 
-bool shown(const QQuickItem* item) {
-    for (; item != nullptr; item = item->parentItem())
-        if (!item->isVisible() || item->opacity() <= 0.0) return false;
-    return true;
-}
-
-// A screen reader gets the whole text of the item or of one of its nearest ancestors.
-bool fullTextAccessible(QQuickItem* item, const QString& text) {
-    for (int level = 0; item != nullptr && level < 3; ++level, item = item->parentItem()) {
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(item);
-        if (accessible != nullptr && accessible->text(QAccessible::Name).contains(text)) return true;
-    }
-    return false;
-}
-
-// How a text item fits: "fits", "elided" (shortened on purpose, its whole text accessible),
-// "CLIPPED" (wider or taller than its item) or "OUTSIDE" (beyond the window's edges).
-QString fitOf(QQuickItem* text, const QQuickWindow* window) {
-    constexpr qreal slack = 0.5;
-    const QString content = text->property("text").toString();
-    const bool wraps = text->property("wrapMode").toInt() != 0;
-    const bool clipped = wraps ? text->property("contentHeight").toReal() > text->height() + slack ||
-                                     text->property("contentWidth").toReal() > text->width() + slack
-                               : text->implicitWidth() > text->width() + slack;
-    const bool elides = text->property("elide").toInt() != 0;
-    if (clipped || text->property("truncated").toBool()) {
-        return elides && fullTextAccessible(text, content) ? QStringLiteral("elided") : QStringLiteral("CLIPPED");
-    }
-    const QRectF onScreen = text->mapRectToScene(QRectF(0, 0, text->width(), text->height()));
-    const QRectF windowRect(0, 0, window->width(), window->height());
-    if (!windowRect.adjusted(-slack, -slack, slack, slack).contains(onScreen)) return QStringLiteral("OUTSIDE");
-    return QStringLiteral("fits");
-}
-
-void collectTexts(QQuickItem* item, std::vector<QQuickItem*>& texts) {
-    if (!shown(item)) return;
-    if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty()) texts.push_back(item);
-    for (QQuickItem* child : item->childItems()) collectTexts(child, texts);
-}
-
-// One line per shown text item of the window and its pop-ups: fit, implicit width, width, text.
-bool writeTextReport(QQuickWindow* window, const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
-    std::vector<QQuickItem*> texts;
-    collectTexts(window->contentItem(), texts);
-    for (QQuickItem* text : texts) {
-        const QString line = QStringLiteral("%1\t%2\t%3\t%4\n")
-                                 .arg(fitOf(text, window))
-                                 .arg(text->implicitWidth(), 0, 'f', 1)
-                                 .arg(text->width(), 0, 'f', 1)
-                                 .arg(text->property("text").toString().replace(QLatin1Char('\n'), QLatin1Char(' ')));
-        file.write(line.toUtf8());
-    }
-    return file.flush();
-}
-
 } // namespace
 
 void installDeveloperHooks(QQmlApplicationEngine& engine) {
@@ -153,7 +94,7 @@ void installDeveloperHooks(QQmlApplicationEngine& engine) {
             }
             *done = true;
             if (exitAfterFirstFrame) {
-                if (!textReportPath.isEmpty() && !writeTextReport(window, textReportPath)) {
+                if (!textReportPath.isEmpty() && !TextFitReport::write(*window, textReportPath)) {
                     std::fprintf(stderr, "Could not write %s\n", qPrintable(textReportPath));
                 }
                 std::puts("first-frame");
@@ -168,7 +109,7 @@ void installDeveloperHooks(QQmlApplicationEngine& engine) {
                 if (!saved) {
                     std::fprintf(stderr, "Could not write %s\n", qPrintable(screenshotPath));
                 }
-                if (!textReportPath.isEmpty() && !writeTextReport(shot, textReportPath)) {
+                if (!textReportPath.isEmpty() && !TextFitReport::write(*shot, textReportPath)) {
                     std::fprintf(stderr, "Could not write %s\n", qPrintable(textReportPath));
                     saved = false;
                 }

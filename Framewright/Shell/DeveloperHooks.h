@@ -11,11 +11,8 @@
 //   FRAMEWRIGHT_SCREENSHOT_SAVE_PANEL=1    "Save History..." open; when its dialog has a window
 //                                          of its own, that window is shot.
 //   FRAMEWRIGHT_TEXT_REPORT=<file>          with either of the first two: write, at the first
-//                                          frame or the shot, one line per shown text item,
-//                                          "<fit>\t<implicit width>\t<width>\t<text>", where fit
-//                                          is "fits", "elided" (shortened on purpose, the whole
-//                                          text accessible to a screen reader), "CLIPPED" or
-//                                          "OUTSIDE" (beyond the window's edges).
+//                                          frame or the shot, how each shown text fits (see
+//                                          TextFitReport.h).
 // Hooks that need the calculator use the shared models, so point the user defaults and the
 // history at scratch files (HOME, XDG_*) when shooting.
 

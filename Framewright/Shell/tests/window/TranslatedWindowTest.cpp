@@ -71,7 +71,7 @@ class TranslatedWindowTest : public framewright::testsupport::ProgramHarness {
 protected:
     void prepare() override {
         // Something to delete, so the alert can be asked for.
-        CalculatorModel& calculator = CalculatorModel::shared();
+        framewright::CalculatorModel& calculator = framewright::CalculatorModel::shared();
         for (const char* key : {"1", "plus", "2", "equal"}) calculator.keyPressedByRawValue(QString::fromLatin1(key));
     }
 
@@ -112,7 +112,7 @@ TEST_F(TranslatedWindowTest, MenusSettingsAndAlertSpeakTheLanguage) {
     settle();
 
     // The primary slot shows video timecode at the start, so its attributes include drop frame.
-    AppState::shared().setIsSettingsVisible(true);
+    framewright::AppState::shared().setIsSettingsVisible(true);
     settle();
     EXPECT_EQ(text(QStringLiteral("FormatAttribute_Dropframe")), QString::fromUtf8(expected.dropframe));
     EXPECT_EQ(text(QStringLiteral("Video")), QString::fromUtf8(expected.video));
