@@ -66,7 +66,8 @@ QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 \
 echo "unpacked Framewright drew its first frame"
 
 # In French, from its embedded translation: the menu bar's titles.
-LANGUAGE=fr QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 FRAMEWRIGHT_TEXT_REPORT="$scratch/texts" \
+mkdir -m 700 "$scratch/runtime"
+XDG_RUNTIME_DIR="$scratch/runtime" LANGUAGE=fr QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 FRAMEWRIGHT_TEXT_REPORT="$scratch/texts" \
     HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
     "$root/usr/bin/Framewright" >/dev/null || fail "unpacked Framewright in French"
 for title in Fichier Édition Affichage; do
