@@ -51,7 +51,7 @@ _framecalc_format_names() {
 }
 
 _framecalc() {
-    local word=${COMP_WORDS[COMP_CWORD]} cur prev
+    local cur prev
     if [[ -n ${COMP_LINE-} ]]; then
         # Bash splits words at ":" and "=" as well: read the whole word from the line.
         local line=${COMP_LINE:0:COMP_POINT}
@@ -60,12 +60,16 @@ _framecalc() {
         before=${before%"${before##*[![:space:]]}"}
         prev=${before##*[[:space:]]}
     else
-        cur=$word
+        cur=${COMP_WORDS[COMP_CWORD]}
         prev=${COMP_WORDS[COMP_CWORD-1]}
     fi
-    # What bash keeps of the word: the part before its last word break.
-    local keep=
-    [[ $cur == *"$word" ]] && keep=${cur%"$word"}
+    # What bash keeps of the word: the part up to its last ":" or "=" when those break words.
+    local keep= breaks=
+    [[ ${COMP_WORDBREAKS-} == *:* ]] && breaks+=:
+    [[ ${COMP_WORDBREAKS-} == *=* ]] && breaks+==
+    if [[ -n ${COMP_LINE-} && -n $breaks ]]; then
+        keep=${cur%"${cur##*[$breaks]}"}
+    fi
 
     local command= i
     for ((i = 1; i < COMP_CWORD; i++)); do
