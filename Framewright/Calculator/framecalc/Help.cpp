@@ -25,9 +25,8 @@ Usage:
   framecalc convert VALUE --from FORMAT --to FORMAT[,FORMAT...] [--json]
   framecalc eval --format FORMAT TOKEN... [--json]
   framecalc eval --format FORMAT --stdin [--json]
-  framecalc sum VALUE... --from FORMAT --to FORMAT[,FORMAT...]
+  framecalc sum VALUE...|- --from FORMAT --to FORMAT[,FORMAT...]
                 [--running] [--count] [--json]
-  framecalc sum - --from FORMAT --to FORMAT[,FORMAT...] [--running] [--count] [--json]
   framecalc formats [--json]
   framecalc --help | --version
 
@@ -82,11 +81,11 @@ sum
   lines starting with # are skipped. The total is the exact sum of the values'
   frame counts (a fractional film value counts the frames the window would
   read), converted once, so nothing is lost to rounding however long the list.
-  --running  first writes the running total after each value, one line each
-  --count    writes the number of values summed on a line before the total
-  --json     writes one JSON object: {"count": n, "total": [{"format", "value",
-             "display"} per --to format], "running": [one such list per value]}
-             ("running" only with --running)
+    --running     first writes the running total after each value, a line each
+    --count       writes the number of values summed on a line before the total
+    --json        writes one JSON object: {"count": n, "total": [{"format",
+                  "value", "display"} for each --to format], "running": [one
+                  such list per value]}; "running" only with --running
   Nothing is written until every value has been read: a value that does not
   read is reported on standard error with its line number (or its position
   among the arguments) and its text, and the exit status is 2. So is a total,
