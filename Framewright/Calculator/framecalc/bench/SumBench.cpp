@@ -18,9 +18,10 @@ namespace {
 
 constexpr int valueCount = 1'000'000;
 
-// A file of a million 25 fps timecodes of up to an hour, written once.
+// A file of a million 25 fps timecodes of up to an hour, written once and removed at exit. Its
+// name is never destroyed, so the exit handler can still read it.
 const std::string& timecodeFile() {
-    static const std::string path = [] {
+    static const std::string& path = *new std::string([] {
         char pattern[] = "/tmp/framecalc-sum-bench-XXXXXX";
         const int fd = ::mkstemp(pattern);
         std::string text;
@@ -34,9 +35,10 @@ const std::string& timecodeFile() {
         }
         if (fd < 0 || ::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) std::abort();
         ::close(fd);
-        std::atexit([] { ::unlink(timecodeFile().c_str()); });
         return std::string(pattern);
-    }();
+    }());
+    static const int removal = std::atexit([] { ::unlink(path.c_str()); });
+    (void)removal;
     return path;
 }
 
