@@ -29,6 +29,7 @@ dpkg-deb -x "$devdeb" "$root"
 for f in usr/bin/Framewright usr/bin/framecalc usr/share/applications/framewright.desktop \
          usr/share/icons/hicolor/scalable/apps/framewright.svg usr/share/man/man1/framecalc.1.gz \
          usr/share/man/man1/Framewright.1.gz usr/share/doc/framewright/copyright \
+         usr/share/bash-completion/completions/framecalc \
          usr/include/Framecore/Timecode.h usr/lib/cmake/Framecore/FramecoreConfig.cmake \
          usr/lib/x86_64-linux-gnu/framewright/libFramecore.so usr/lib/x86_64-linux-gnu/framewright/libKitbase.so.0; do
     [ -e "$root/$f" ] || fail "$f is not in the packages"
@@ -38,6 +39,11 @@ dpkg-deb --field "$deb" Depends | grep -q 'qml6-module-qtquick-dialogs' || fail 
 
 desktop-file-validate "$root/usr/share/applications/framewright.desktop" || fail "desktop entry"
 zcat "$root/usr/share/man/man1/framecalc.1.gz" | grep -q 'framecalc convert' || fail "framecalc(1) lacks the usage"
+zcat "$root/usr/share/man/man1/framecalc.1.gz" | grep -q 'framecalc sum' || fail "framecalc(1) lacks sum"
+# The completion loads in bash and completes from framecalc's own names.
+offered=$(bash -c '. "$1"; COMP_WORDS=(framecalc sum - --from 29); COMP_CWORD=4; _framecalc; echo "${COMPREPLY[*]}"' \
+    sh "$root/usr/share/bash-completion/completions/framecalc")
+[ "$offered" = "29.97DF 29.97ND" ] || fail "the bash completion offered '$offered' for --from 29"
 
 unset LD_LIBRARY_PATH
 # Each program resolves Framecore (and Kitbase) inside the unpacked root, not the build tree.
@@ -51,6 +57,8 @@ done
 out=$("$root/usr/bin/framecalc" convert 1800 --from frames --to 29.97DF)
 [ "$out" = "00:01:00;02" ] || fail "unpacked framecalc gave '$out'"
 echo "framecalc convert 1800 --from frames --to 29.97DF: $out"
+out=$(printf '00:00:10:00\n00:00:05:12\n' | "$root/usr/bin/framecalc" sum - --from 25 --to 25)
+[ "$out" = "00:00:15:12" ] || fail "unpacked framecalc sum gave '$out'"
 
 QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 \
     "$source/Framewright/Shell/tests/window/starts-cleanly.sh" "$root/usr/bin/Framewright" || fail "unpacked Framewright"
