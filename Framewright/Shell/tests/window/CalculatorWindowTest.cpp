@@ -373,6 +373,13 @@ TEST_F(MenuTest, PastingAColumnAddsItUpOrNamesTheLineThatDoesNotRead) {
     EXPECT_EQ(text(QStringLiteral("MenuItem_PasteColumnShortcut")), "Ctrl+V");
     click(QStringLiteral("MenuItem_PasteColumn"));
     EXPECT_EQ(primary(), "00:00:15:12");
+    // The history, empty until then, shows the calculation recorded in one go, at its bottom.
+    settle();
+    QQuickItem* list = item(QStringLiteral("HistoryList"));
+    QQuickItem* newest = nullptr;
+    QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, newest), Q_ARG(int, 0));
+    ASSERT_NE(newest, nullptr);
+    EXPECT_NEAR(sceneRect(list).bottom(), sceneRect(newest).bottom(), 1.0);
     const std::vector<std::string> summed{"|00:00:10:00|25", "+|00:00:05:12|25", "=|00:00:15:12|25"};
     EXPECT_EQ(framewright::testsupport::historyLines(store()), summed);
 
