@@ -10,8 +10,9 @@
 # `shots`: name|layout|keys|paste|primary|extra, where layout is calculator, settings or history;
 # keys are keypad keys by raw value, comma-separated ("1", "00", ".", "plus", "minus",
 # "multiply", "divide", "TC÷", "equal", "AC", "C", "delete.left"), pressed before the shot; paste
-# is text pasted after them; primary, when given, is the JSON of the primary slot's format, saved
-# in the settings before the start; extra is more VARIABLE=value settings for the program,
+# is text pasted after them ("\n" ends a line, so a column can be pasted); primary, when given,
+# is the JSON of the primary slot's format, saved in the settings before the start; extra is
+# more VARIABLE=value settings for the program,
 # space-separated (see Framewright/Shell/DeveloperHooks.h: an open menu, the save panel).
 set -euo pipefail
 # Debug builds carry the leak checker; Qt Quick keeps its image cache past the check at exit.
@@ -47,6 +48,7 @@ shots=(
     "history-empty|history||"
     "history-few|calculator|1,2,plus,3,4,equal,5,0,0,multiply,2,equal,1,0,0,0,0,divide,4,equal|"
     "history-expanded|history|1,2,plus,3,4,equal,5,0,0,multiply,2,equal,1,0,0,0,0,divide,4,equal,2,5,minus,1,0,0,equal,1,divide,0,equal|"
+    "paste-column|calculator||Duration\n00:00:12;14\n00:01:03;02\n00:00:08;20\n00:00:45;11\n00:02:10;00\n00:00:03;17\n00:00:27;29\n00:01:15;08\n00:00:19;02\n00:00:06;12\n00:00:52;24\n00:00:31;05\n00:03:01;15\n00:00:09;09\n00:00:14;26\n00:01:44;02\n00:00:22;18\n00:00:05;04\n00:00:38;13\n00:00:11;21"
     "menu-edit|calculator||||FRAMEWRIGHT_SCREENSHOT_MENU=1"
     "menu-view|calculator||||FRAMEWRIGHT_SCREENSHOT_MENU=2"
     "save-panel|calculator||||FRAMEWRIGHT_SCREENSHOT_SAVE_PANEL=1"
@@ -55,6 +57,7 @@ shots=(
 mkdir -p "$out_dir"
 for shot in "${shots[@]}"; do
     IFS='|' read -r name layout keys paste primary extra <<<"$shot"
+    paste=$(printf '%b' "$paste")
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
         continue
     fi

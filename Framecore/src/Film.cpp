@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Framecore/LeadingSign.h"
 #include "Framecore/NumberFormatting.h"
 #include "FrameCounting.h"
 
@@ -89,12 +90,13 @@ Film Film::withRolls(const Decimal& rolls, FootageUnit rollType, FrameRate frame
 
 Film Film::withFeetString(std::string_view feetString, FrameRate frameRate, FilmGauge gauge,
                           FootageUnit unit) noexcept {
+    const std::optional<LeadingSign> sign = LeadingSign::read(feetString);
+    if (!sign) return withFrameCount(0, frameRate, gauge, unit);
     if (unit == FootageUnit::FeetFrames) {
         // A leading "-" is the sign of the whole value, never part of the feet field: the fields
         // are read from the text without it and the count is negated.
-        const bool isNegative = !feetString.empty() && feetString.front() == '-';
-        std::string_view text = feetString;
-        while (!text.empty() && text.front() == '-') text.remove_prefix(1);
+        const bool isNegative = sign->isNegative();
+        const std::string_view text = sign->rest();
 
         std::string_view trimmed = text;
         while (!trimmed.empty() && (trimmed.front() == ':' || trimmed.front() == '-')) trimmed.remove_prefix(1);

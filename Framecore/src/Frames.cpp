@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "Framecore/LeadingSign.h"
 #include "FrameCounting.h"
 
 namespace framecore {
@@ -9,7 +10,9 @@ namespace framecore {
 Frames Frames::withFrameCount(std::int64_t frameCount) noexcept { return Frames(frameCount, frameCount < 0); }
 
 Frames Frames::withFrameCountString(std::string_view frameCountString) noexcept {
-    const bool isNegative = !frameCountString.empty() && frameCountString.front() == '-';
+    const std::optional<LeadingSign> sign = LeadingSign::read(frameCountString);
+    if (!sign) return withFrameCount(0);
+    const bool isNegative = sign->isNegative();
     const std::optional<Decimal> number = detail::scanLeadingDecimal(frameCountString);
     const std::int64_t count = number ? detail::wholeFrames(*number) : 0;
     return Frames(count, isNegative);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "Framecore/LeadingSign.h"
+
 namespace framecore {
 namespace {
 
@@ -15,9 +17,12 @@ constexpr uint64_t int64MinMagnitude = uint64_t(1) << 63;
 // Wide enough for every product of this file: |field| × 3600 × F stays below 2^107.
 __extension__ typedef __int128 Int128;
 
-// Drop-frame constants. The row is chosen on the whole rate: 60 counts like 59.94DF, every other
-// rate like 29.97DF (only those two rates drop frames; other rates reach here only through a
-// stored record or the public helpers).
+// Drop-frame counting exists only at the whole rates of the two drop-frame families, 30
+// (29.97DF) and 60 (59.94DF). A drop request at any other rate counts and shows without drop:
+// there is no skipping rule to apply there.
+constexpr bool countsDropped(int64_t fps, bool drop) noexcept { return drop && (fps == 30 || fps == 60); }
+
+// Drop-frame constants of F = 30 or 60.
 struct DropConstants {
     int64_t dropped;    // frame numbers skipped per minute
     int64_t nominal;    // frames in a minute that keeps all its numbers: F × 60
@@ -56,6 +61,7 @@ template <int FPS>
 using Fixed = std::integral_constant<uint64_t, FPS>;
 
 Timecode::Fields splitMagnitude(uint64_t n, int fps, bool drop) noexcept {
+    drop = countsDropped(fps, drop);
     switch (fps) {
     case 1: return split(n, Fixed<1>{}, drop);
     case 8: return split(n, Fixed<8>{}, drop);
@@ -86,11 +92,9 @@ Int removeDroppedNumbers(Int total, int64_t fps) noexcept {
     return total - Int(k.dropped) * (minutes - minutes / 10);
 }
 
-// The same, with the two drop rates' divisors known at compile time.
+// The same, with the two drop rates' divisors known at compile time (fps is 30 or 60).
 int64_t removeDroppedNumbersFast(int64_t total, int64_t fps) noexcept {
-    if (fps == 30) return removeDroppedNumbers(total, 30);
-    if (fps == 60) return removeDroppedNumbers(total, 60);
-    return removeDroppedNumbers(total, fps);
+    return fps == 30 ? removeDroppedNumbers(total, 30) : removeDroppedNumbers(total, 60);
 }
 
 // Signed count of the fields, or absent when beyond 64 bits. The common case stays in 64-bit
@@ -98,6 +102,7 @@ int64_t removeDroppedNumbersFast(int64_t total, int64_t fps) noexcept {
 // range can still name a count inside it once the dropped numbers are removed.
 std::optional<int64_t> countFields(const Timecode::Fields& f, int fps, bool drop) noexcept {
     if (fps <= 0) return std::nullopt;
+    drop = countsDropped(fps, drop);
     int64_t hourFrames, minuteFrames, total;
     const bool overflow = __builtin_mul_overflow(f.hours, int64_t(3600), &hourFrames) ||
                           __builtin_mul_overflow(f.minutes, int64_t(60), &minuteFrames) ||
@@ -113,8 +118,9 @@ std::optional<int64_t> countFields(const Timecode::Fields& f, int fps, bool drop
     return int64_t(wide);
 }
 
-// A value from a signed total: the magnitude is stored and the sign folded into isNegative.
-// INT64_MIN has no 64-bit magnitude and is held as INT64_MAX.
+// A value from a signed total: the magnitude is stored, and a negative total makes the value
+// negative whatever the flag says. A value has one sign: a negative total marked negative is not
+// its own opposite. INT64_MIN has no 64-bit magnitude and is held as INT64_MAX.
 struct Folded {
     int64_t frameCount;
     bool isNegative;
@@ -122,7 +128,7 @@ struct Folded {
 
 constexpr Folded fold(int64_t total, bool isNegative) noexcept {
     if (total >= 0) return {total, isNegative};
-    return {total == std::numeric_limits<int64_t>::min() ? int64Max : -total, !isNegative};
+    return {total == std::numeric_limits<int64_t>::min() ? int64Max : -total, true};
 }
 
 // One field of typed timecode: an optional sign, then one or more digits that fit 64 bits.
@@ -263,7 +269,8 @@ std::string formatFields(const Timecode::Fields& f, bool isNegative, const char*
     return std::string(buffer, std::size_t(out - buffer));
 }
 
-const char* separatorsFor(bool drop) noexcept { return drop ? "::;" : ":::"; }
+// ";" before the frames only where the count is really counted with drop.
+const char* separatorsFor(int fps, bool drop) noexcept { return countsDropped(fps, drop) ? "::;" : ":::"; }
 
 } // namespace
 
@@ -298,11 +305,11 @@ Timecode Timecode::withSecondsFromZero(const Decimal& secondsFromZero, FrameRate
 }
 
 Timecode Timecode::withTimecodeString(std::string_view timecodeString, FrameRate frameRate) noexcept {
-    // The sign belongs to the whole value, never to the hours field.
-    const bool isNegative = !timecodeString.empty() && timecodeString.front() == '-';
-    if (isNegative) timecodeString.remove_prefix(1);
-    const Fields f = readFields(timecodeString);
-    return withFields(f.hours, f.minutes, f.seconds, f.frames, frameRate, isNegative);
+    // The sign belongs to the whole value, never to the hours field; a second one is refused.
+    const std::optional<LeadingSign> sign = LeadingSign::read(timecodeString);
+    if (!sign) return withFrameCount(0, frameRate);
+    const Fields f = readFields(sign->rest());
+    return withFields(f.hours, f.minutes, f.seconds, f.frames, frameRate, sign->isNegative());
 }
 
 Timecode Timecode::withFields(int64_t hours, int64_t minutes, int64_t seconds, int64_t frames,
@@ -327,7 +334,7 @@ double Timecode::frameDuration() const noexcept {
 
 std::string Timecode::description() const {
     return formatFields(splitMagnitude(uint64_t(frameCount_), frameRate_.integralFPS(), dropMark_), isNegative_,
-                        separatorsFor(dropMark_));
+                        separatorsFor(frameRate_.integralFPS(), dropMark_));
 }
 
 std::string Timecode::rawDescription() const {
@@ -336,8 +343,9 @@ std::string Timecode::rawDescription() const {
 }
 
 std::string Timecode::framesToTimecodeString(int64_t frames, int frameRate, bool drop, bool isNegative) {
-    return formatFields(splitMagnitude(magnitude(frames), frameRate, drop), isNegative != (frames < 0),
-                        separatorsFor(drop));
+    // Either sign makes the text negative: a sign is never dropped, and two never cancel.
+    return formatFields(splitMagnitude(magnitude(frames), frameRate, drop), isNegative || frames < 0,
+                        separatorsFor(frameRate, drop));
 }
 
 Timecode::Fields Timecode::fieldsFromFrameCount(int64_t n, int frameRate, bool drop) noexcept {
@@ -377,7 +385,9 @@ std::optional<Timecode> Timecode::fromJson(const nlohmann::json& json) noexcept 
         const std::optional<FrameRate> frameRate = FrameRate::fromRawValue(rate->get_ref<const std::string&>());
         if (!frameRate) return std::nullopt;
         const Folded value = fold(count->get<int64_t>(), negative->get<bool>());
-        return Timecode(value.frameCount, *frameRate, value.isNegative, drop->get<bool>());
+        // A drop mark at a rate without drop frame (a hand-made or foreign record) is cleared:
+        // the count is kept and shown without drop, never with a skipping rule the rate lacks.
+        return Timecode(value.frameCount, *frameRate, value.isNegative, drop->get<bool>() && frameRate->dropFrame());
     } catch (...) {
         return std::nullopt;
     }

@@ -7,6 +7,7 @@
 #include "FixedLocale.h"
 #include "Framecore/Film.h"
 #include "Framecore/Frames.h"
+#include "Framecore/LeadingSign.h"
 #include "Framecore/Timecode.h"
 
 using namespace framecore;
@@ -124,6 +125,16 @@ TEST(FormatConverterTest, ParsesTypedText) {
         }
     }
     EXPECT_TRUE(FormatConverter::unitValueFrom("-0:00", feetFrames)->isNegative());
+
+    // Two leading signs: the reader refuses them, and every kind makes a plain zero of them.
+    for (const char* doubled : {"--01:00", "-+01:00", "+-5", "++5"}) {
+        EXPECT_FALSE(LeadingSign::read(doubled)) << doubled;
+        for (const FormatDescriptor& descriptor : {FormatDescriptor::pal25, FormatDescriptor::frames, feetFrames}) {
+            const FrameCountableRef value = FormatConverter::unitValueFrom(doubled, descriptor);
+            EXPECT_EQ(value->frameCount(), 0) << doubled << ' ' << descriptor.formatLabel();
+            EXPECT_FALSE(value->isNegative()) << doubled << ' ' << descriptor.formatLabel();
+        }
+    }
 }
 
 TEST(FormatConverterTest, BuildsValuesFromCounts) {

@@ -21,7 +21,8 @@ TEST(FramesTest, ReadsTheNumberAtTheStartOfTheText) {
         {" -5", -5, false}, {"abc", 0, false}, {"", 0, false}, {"12abc", 12, false},
         {"12.7", 12, false}, {"-0.5", 0, true}, {"-12.7", -12, true}, // the magnitude rounds down
         {"11.9999999999", 12, false}, {"11.99999999", 11, false}, // only representation error is absorbed
-        {"-.5", 0, true}, {"1,5", 1, false}, {"1e3", 1000, false}, {"2e", 2, false}, {"--5", 0, true},
+        {"-.5", 0, true}, {"1,5", 1, false}, {"1e3", 1000, false}, {"2e", 2, false},
+        {"--5", 0, false}, {"-+5", 0, false}, {"+-5", 0, false}, {"+5", 5, false}, // one sign at most
         // Beyond 64 bits the count saturates; a long fraction is still a fraction.
         {"9223372036854775808", kMax, false}, {"-9223372036854775808", kMin, true},
         {std::string(60, '9'), kMax, false}, {"-1e400", kMin, true}, {"1e99999999999999999999", kMax, false},

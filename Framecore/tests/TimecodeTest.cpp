@@ -168,15 +168,30 @@ TEST(TimecodeTest, LeadingMinusNegatesTheWholeValue) {
     EXPECT_EQ(parse("00:00:00:-5", fps25), Timecode::withFrameCount(-5, fps25));
 }
 
-TEST(TimecodeTest, NegativeTotalsFoldIntoTheSign) {
+TEST(TimecodeTest, AValueHasOneSign) {
     const FrameRate fps25 = FrameRate::fps25;
-    const Timecode minusFive = Timecode::withFields(0, 0, 0, -5, fps25, false);
-    EXPECT_EQ(minusFive.frameCount(), 5);
-    EXPECT_TRUE(minusFive.isNegative());
-    const Timecode plusFive = Timecode::withFields(0, 0, 0, -5, fps25, true); // minus a negative
-    EXPECT_EQ(plusFive.frameCount(), 5);
-    EXPECT_FALSE(plusFive.isNegative());
+    const Timecode minusFive = Timecode::withFrameCount(-5, fps25);
+    const Timecode minusHour = parse("-01:00:00:00", fps25);
+    // A negative total is negative whether or not it is also marked negative: never its opposite.
+    EXPECT_EQ(Timecode::withFields(0, 0, 0, -5, fps25, false), minusFive);
+    EXPECT_EQ(Timecode::withFields(0, 0, 0, -5, fps25, true), minusFive);
+    EXPECT_EQ(Timecode::withFields(-1, 0, 0, 0, fps25, true), minusHour);
+    EXPECT_EQ(parse("-00:00:00:-5", fps25), minusFive);
+    EXPECT_EQ(Timecode::fromJson(nlohmann::json::parse(
+                  R"({"frameCount":-5,"frameRate":"fps25","isNegative":true,"dropMark":false})")),
+              minusFive);
     EXPECT_EQ(Timecode::withFields(0, 0, 0, 0, fps25, true).description(), "-00:00:00:00");
+
+    // Text with more than one leading sign is refused: zero, not the product of its signs.
+    for (const char* doubled : {"--01:00:00:00", "-+01:00:00:00", "+-01:00:00:00", "++01:00:00:00", "--", "---5"}) {
+        EXPECT_EQ(parse(doubled, fps25), Timecode::withFrameCount(0, fps25)) << doubled;
+    }
+    EXPECT_EQ(parse("+01:00:00:00", fps25), parse("01:00:00:00", fps25));
+
+    // Formatting shows either sign and never lets two cancel.
+    EXPECT_EQ(Timecode::framesToTimecodeString(-50, 25, false, false), "-00:00:02:00");
+    EXPECT_EQ(Timecode::framesToTimecodeString(-50, 25, false, true), "-00:00:02:00");
+    EXPECT_EQ(Timecode::framesToTimecodeString(50, 25, false, true), "-00:00:02:00");
     EXPECT_EQ(Timecode::withFields(-1, 0, 0, 0, FrameRate::fps29_97Drop, false),
               parse("-01:00:00;00", FrameRate::fps29_97Drop));
 
@@ -186,8 +201,6 @@ TEST(TimecodeTest, NegativeTotalsFoldIntoTheSign) {
     EXPECT_EQ(fromCount.description(), "-00:00:02:00");
     EXPECT_EQ(fromCount.rawDescription(), "-00000200");
     EXPECT_EQ(fromCount.secondsFromZero(), Decimal(2)); // the magnitude
-    EXPECT_EQ(Timecode::framesToTimecodeString(-50, 25, false, false), "-00:00:02:00");
-    EXPECT_EQ(Timecode::framesToTimecodeString(-50, 25, false, true), "00:00:02:00");
 }
 
 // ---- seconds ----
@@ -264,6 +277,30 @@ TEST(TimecodeTest, JsonIsWrittenInFieldOrderAndReadStrictly) {
     EXPECT_TRUE(negative->isNegative());
 }
 
+TEST(TimecodeTest, DropCountingOnlyWhereTheRateDropsFrames) {
+    auto record = [](std::int64_t count, const char* rate, bool dropMark) {
+        nlohmann::json json = {{"frameCount", count}, {"frameRate", rate}, {"isNegative", false}, {"dropMark", dropMark}};
+        return Timecode::fromJson(json);
+    };
+    // A drop mark at a rate without drop frame is read as no mark: the ten-minute rule of 29.97
+    // would show 15000 frames at 25 as 00:10:00;18.
+    for (const auto& [count, rate, shown] :
+         {std::tuple{15000, "fps25", "00:10:00:00"}, std::tuple{18000, "fps30", "00:10:00:00"}}) {
+        const auto read = record(count, rate, true);
+        ASSERT_TRUE(read.has_value()) << rate;
+        EXPECT_EQ(read->description(), shown) << rate;
+        EXPECT_EQ(*read, Timecode::withFrameCount(count, *FrameRate::fromRawValue(rate))) << rate;
+    }
+    // At a drop rate the record's mark stands, set or cleared.
+    EXPECT_EQ(record(17982, "fps29_97Drop", true)->description(), "00:10:00;00");
+    EXPECT_EQ(record(17982, "fps29_97Drop", false)->description(), "00:09:59:12");
+
+    // The whole-rate helpers drop only at 30 and 60, the rates of the two drop families.
+    EXPECT_EQ(Timecode::framesToTimecodeString(15000, 25, true, false), "00:10:00:00");
+    EXPECT_EQ(Timecode::fieldsFromFrameCount(15000, 25, true), (Fields{0, 10, 0, 0}));
+    EXPECT_EQ(Timecode::frameCountFromFields({0, 10, 0, 0}, 25, true), 15000);
+}
+
 // ---- extremes and random input ----
 
 TEST(TimecodeTest, ExtremeInputsSaturateOrBecomeZero) {
@@ -300,7 +337,7 @@ TEST(TimecodeTest, ExtremeInputsSaturateOrBecomeZero) {
     EXPECT_EQ(Timecode::withSecondsFromZero(Decimal::nan(), fps25), Timecode::withFrameCount(0, fps25));
 
     // The public helper takes any whole rate; a rate of zero or below shows zero fields.
-    EXPECT_EQ(Timecode::framesToTimecodeString(1000, 0, true, false), "00:00:00;00");
+    EXPECT_EQ(Timecode::framesToTimecodeString(1000, 0, true, false), "00:00:00:00");
     EXPECT_EQ(Timecode::framesToTimecodeString(int64Min, -3, false, false), "-00:00:00:00");
     EXPECT_EQ(Timecode::framesToTimecodeString(1999, 1000, false, false), "00:00:01:999");
     EXPECT_FALSE(Timecode::frameCountFromFields({}, 0, true).has_value());

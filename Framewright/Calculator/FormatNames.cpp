@@ -44,9 +44,9 @@ std::optional<FrameRate> rateNamed(std::string_view foldedName) {
     for (const auto& [rate, label] : rateNames()) {
         if (sameName(foldedName, label) || sameName(foldedName, rate.rawValue())) return rate;
     }
-    // The pull-down rates have one family member each, so their bare figures are unambiguous.
-    if (foldedName == "23.98") return FrameRate::fps23_98;
-    if (foldedName == "24.98") return FrameRate::fps24_98;
+    for (const auto& [rate, figure] : bareRateNames()) {
+        if (sameName(foldedName, figure)) return rate;
+    }
     return std::nullopt;
 }
 
@@ -64,6 +64,27 @@ std::optional<FootageUnit> unitNamed(std::string_view foldedName) {
             return unit;
     }
     return std::nullopt;
+}
+
+std::string withoutSpaces(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != ' ') out.push_back(c);
+    }
+    return out;
+}
+
+std::string lowerCase(std::string_view text) {
+    std::string out;
+    for (const char c : text) out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    return out;
+}
+
+void addSpelling(std::vector<std::string>& spellings, std::string spelling) {
+    for (const std::string& known : spellings) {
+        if (known == spelling) return;
+    }
+    spellings.push_back(std::move(spelling));
 }
 
 std::string ambiguousRateHint(std::string_view foldedName) {
@@ -99,6 +120,41 @@ const std::vector<NamedValue<FrameRate>>& filmRateNames() {
     static const auto table =
         labelled<FrameRate>(FrameRate::allCases(), [](FrameRate rate) { return rate.isFilmFramerate(); });
     return table;
+}
+
+const std::vector<NamedValue<FrameRate>>& bareRateNames() {
+    static const std::vector<NamedValue<FrameRate>> table = {{FrameRate::fps23_98, "23.98"},
+                                                             {FrameRate::fps24_98, "24.98"}};
+    return table;
+}
+
+std::vector<std::string> rateSpellings() {
+    std::vector<std::string> spellings;
+    for (const auto& [rate, label] : rateNames()) {
+        addSpelling(spellings, withoutSpaces(label));
+        addSpelling(spellings, std::string(rate.rawValue()));
+    }
+    for (const auto& [rate, figure] : bareRateNames()) addSpelling(spellings, std::string(figure));
+    return spellings;
+}
+
+std::vector<std::string> gaugeSpellings() {
+    std::vector<std::string> spellings;
+    for (const auto& [gauge, label] : gaugeNames()) {
+        addSpelling(spellings, withoutSpaces(label));
+        addSpelling(spellings, std::string(gauge.rawValue()));
+    }
+    return spellings;
+}
+
+std::vector<std::string> footageUnitSpellings() {
+    std::vector<std::string> spellings;
+    for (const auto& [unit, label] : footageUnitNames()) {
+        addSpelling(spellings, withoutSpaces(label));
+        addSpelling(spellings, lowerCase(unit.shortLabel()));
+        addSpelling(spellings, std::string(unit.rawValue()));
+    }
+    return spellings;
 }
 
 FormatParse parseFormatName(std::string_view name) {
@@ -151,14 +207,9 @@ std::string canonicalFormatName(const FormatDescriptor& descriptor) {
         break;
     }
     const FilmGauge gauge = descriptor.filmGauge.value_or(FilmGauge::mm35);
-    std::string name;
-    for (const char c : gauge.label()) {
-        if (c != ' ') name.push_back(c);
-    }
+    std::string name = withoutSpaces(gauge.label());
     name += '/';
-    for (const char c : descriptor.footageUnit.value_or(FootageUnit::Feet).shortLabel()) {
-        name.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
-    }
+    name += lowerCase(descriptor.footageUnit.value_or(FootageUnit::Feet).shortLabel());
     name += '/';
     name += descriptor.frameRate.value_or(FrameRate::fps24).label();
     return name;

@@ -46,8 +46,18 @@ const std::vector<NamedValue<framecore::FrameRate>>& rateNames();
 // The rates of video timecode, and the rates film runs at: subsets of rateNames(), in its order.
 const std::vector<NamedValue<framecore::FrameRate>>& videoRateNames();
 const std::vector<NamedValue<framecore::FrameRate>>& filmRateNames();
+// The pull-down rates by their bare figures ("23.98"), which name them unambiguously as each has
+// one family member.
+const std::vector<NamedValue<framecore::FrameRate>>& bareRateNames();
 inline constexpr std::string_view videoTypeName = "Video";
 inline constexpr std::string_view framesTypeName = "Frames";
+
+// Every spelling parseFormatName reads for a rate, a gauge or a footage unit, space-free and each
+// once, in table order: labels (spaces dropped), short labels in lower case, raw values and the
+// bare pull-down figures. What the shell completion offers.
+std::vector<std::string> rateSpellings();
+std::vector<std::string> gaugeSpellings();
+std::vector<std::string> footageUnitSpellings();
 
 // A descriptor, or the one-line reason the name could not be read.
 using FormatParse = std::variant<framecore::FormatDescriptor, std::string>;

@@ -79,6 +79,74 @@ bool mayStillCollapse(const InputBuffer& buffer) {
     return std::all_of(rest.begin(), rest.end(), [](char c) { return c == '0'; });
 }
 
+// The lines of a text, without their line breaks ("\n", "\r\n" or "\r"); a last line break
+// ends the last line rather than starting an empty one.
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n' && text[i] != '\r') continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string_view trimmed(std::string_view text) noexcept {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool isDigit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
+
+bool isDigits(std::string_view text) noexcept {
+    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+// The keys a column line stands for, without its sign, by the shape the entry state reads (see
+// KeypadCalculator::paste); absent when the line has another shape.
+std::optional<std::string> columnLineKeys(std::string_view body, InputState entry) {
+    if (entry.contains(InputState::timecode)) {
+        std::string keys;
+        std::size_t fields = 0;
+        for (std::size_t start = 0;;) {
+            const std::size_t end = std::min(body.find_first_of(":;", start), body.size());
+            const std::string_view field = body.substr(start, end - start);
+            if (!isDigits(field) || (fields > 0 && field.size() != 2) || ++fields > 4) return std::nullopt;
+            keys += field;
+            if (end == body.size()) return keys;
+            start = end + 1;
+        }
+    }
+    if (entry.contains(InputState::feetFrames)) {
+        const std::size_t separator = body.find_first_of(":+");
+        if (separator == std::string_view::npos) return isDigits(body) ? std::optional<std::string>(body) : std::nullopt;
+        const std::string_view feet = body.substr(0, separator);
+        const std::string_view frames = body.substr(separator + 1);
+        if (!isDigits(feet) || frames.size() != 2 || !isDigits(frames)) return std::nullopt;
+        return std::string(feet) + std::string(frames);
+    }
+    if (entry.contains(InputState::decimal)) {
+        const std::size_t point = body.find('.');
+        const std::string_view whole = body.substr(0, point);
+        const std::string_view fraction = point == std::string_view::npos ? std::string_view() : body.substr(point + 1);
+        const bool wholeReads = whole.empty() || isDigits(whole);
+        const bool fractionReads = fraction.empty() || isDigits(fraction);
+        if (!wholeReads || !fractionReads || whole.size() + fraction.size() == 0) return std::nullopt;
+        return std::string(body);
+    }
+    if (entry.contains(InputState::integer) && isDigits(body)) return std::string(body);
+    return std::nullopt;
+}
+
 } // namespace
 
 KeypadCalculator::KeypadCalculator(PrimaryFormat primary, HistoryLineSink& history, Observer* observer)
@@ -170,21 +238,29 @@ bool KeypadCalculator::acceptsKey(KeypadKey key) const noexcept {
     return key != KeypadKey::divideByTimecode || inputState_ == InputState::timecode;
 }
 
-void KeypadCalculator::enterValue(const FrameCountableRef& value) {
+void KeypadCalculator::beginEntry() {
     if (previousKey_ == KeypadKey::equals) {
         history_.startNewCalculation();
         setPreviousOperation(CalculatorOperation::none);
         setCurrentOperation(CalculatorOperation::none);
     }
     setResetInputBufferNextKeyPress(false);
+}
+
+void KeypadCalculator::finishEntry(InputBuffer buffer, std::optional<KeypadKey> lastKey) {
+    setInputBuffer(std::move(buffer));
+    updateInputState(currentOperation_);
+    refreshDisplay(false);
+    setPreviousKey(lastKey.value_or(KeypadKey::zero));
+}
+
+void KeypadCalculator::enterValue(const FrameCountableRef& value) {
+    beginEntry();
     InputBuffer buffer = inputBuffer_;
     buffer.reset();
     buffer.append(value->rawDescription());
-    setInputBuffer(std::move(buffer));
-    exactResult_ = ExactResult{inputBuffer_.buffer(), primary_(), value};
-    updateInputState(currentOperation_);
-    refreshDisplay(false);
-    setPreviousKey(KeypadKey::zero);
+    exactResult_ = ExactResult{buffer.buffer(), primary_(), value};
+    finishEntry(std::move(buffer), KeypadKey::zero);
 }
 
 void KeypadCalculator::keyPressed(KeypadKey key) {
@@ -214,13 +290,16 @@ void KeypadCalculator::keyPressed(KeypadKey key) {
     setPreviousKey(key);
 }
 
+bool KeypadCalculator::hasRoomFor(const InputBuffer& buffer, KeypadKey key) {
+    const std::string& text = buffer.buffer();
+    const auto length = static_cast<std::int64_t>(kitbase::characterCount(text));
+    const bool firstPoint = key == KeypadKey::point && text.find('.') == std::string::npos;
+    return length < buffer.maxLength() || firstPoint;
+}
+
 void KeypadCalculator::editInput(KeypadKey key) {
     if (key.isEntryKey()) {
-        const std::string& text = inputBuffer_.buffer();
-        const auto length = static_cast<std::int64_t>(kitbase::characterCount(text));
-        const bool hasRoom = length < inputBuffer_.maxLength();
-        const bool firstPoint = key == KeypadKey::point && text.find('.') == std::string::npos;
-        if (hasRoom || firstPoint) {
+        if (hasRoomFor(inputBuffer_, key)) {
             InputBuffer buffer = inputBuffer_;
             buffer.append(key.rawValue());
             setInputBuffer(std::move(buffer));
@@ -388,14 +467,11 @@ void KeypadCalculator::operatorKeyPressed(KeypadKey key) {
 
     if (previousOperation_ == CalculatorOperation::multiply ||
         previousOperation_ == CalculatorOperation::divide) {
-        logOperation(previousOperation_, OperandType::decimal, operand.decimalValue().toString(),
-                     primary.formatLabel());
+        logOperation(previousOperation_, OperandType::decimal, operand.decimalValue().toString());
     } else if (operandValue) {
-        logOperation(previousOperation_, OperandType::frames, operandValue->description(),
-                     primary.formatLabel(), operandValue);
+        logOperation(previousOperation_, OperandType::frames, operandValue->description(), operandValue);
     } else {
-        logOperation(previousOperation_, OperandType::frames, primaryFrameValue_->description(),
-                     primary.formatLabel());
+        logOperation(previousOperation_, OperandType::frames, primaryFrameValue_->description());
     }
 
     if (ok) {
@@ -404,7 +480,7 @@ void KeypadCalculator::operatorKeyPressed(KeypadKey key) {
 
         if (calculatorBrain_.error() != CalculatorError::none) {
             setIsCalculatorError(true);
-            logOperation(op, OperandType::divideByZeroError, "", "");
+            logOperation(op, OperandType::divideByZeroError, "");
             refreshDisplay(true);
             updateInputState(currentOperation_);
         } else {
@@ -417,7 +493,7 @@ void KeypadCalculator::operatorKeyPressed(KeypadKey key) {
                 updateInputState(currentOperation_);
                 refreshDisplay(true);
                 if (op == CalculatorOperation::result)
-                    logOperation(CalculatorOperation::result, OperandType::decimal, text, "");
+                    logOperation(CalculatorOperation::result, OperandType::decimal, text);
             } else {
                 const FrameCountableRef value = FormatConverter::unitValueFrom(result.intValue(), primary);
                 InputBuffer buffer = inputBuffer_;
@@ -430,8 +506,7 @@ void KeypadCalculator::operatorKeyPressed(KeypadKey key) {
                 updateInputState(currentOperation_);
                 refreshDisplay(true);
                 if (op == CalculatorOperation::result)
-                    logOperation(CalculatorOperation::result, OperandType::frames, value->description(),
-                                 primary.formatLabel());
+                    logOperation(CalculatorOperation::result, OperandType::frames, value->description());
             }
             refreshDisplay(true);
             updateInputState(currentOperation_);
@@ -451,34 +526,86 @@ FrameCountableRef KeypadCalculator::typedValue(const FormatDescriptor& primary) 
 // --- History -----------------------------------------------------------------------------------
 
 void KeypadCalculator::logOperation(CalculatorOperation operation, OperandType operandType,
-                                    const std::string& valueText, const std::string& formatLabel,
-                                    const FrameCountableRef& value) {
+                                    const std::string& valueText, const FrameCountableRef& value) {
     refreshDisplay(true);
     if (operandType == OperandType::divideByZeroError) {
         history_.recordLine(operation, "Error", "", nullptr);
         return;
     }
-    if (operandType == OperandType::decimal) {
-        // A plain number (a factor, a divisor, a ratio of durations) has no conversions into the
-        // secondary formats: its line carries none.
-        const bool isModifier = inputState_ == InputState::decimalModifier;
-        history_.recordLine(operation, valueText, isModifier ? std::string("DECIMAL") : formatLabel, nullptr);
+    // Only a factor or divisor typed as a plain number has no conversions into the secondary
+    // formats. Any other number (a ratio, a ratio carried on into the next operation) stands in
+    // the primary slot: it is recorded as that slot shows it, with what the other slots show.
+    if (operandType == OperandType::decimal && inputState_ == InputState::decimalModifier) {
+        history_.recordLine(operation, valueText, "DECIMAL", nullptr);
         return;
     }
-    history_.recordLine(operation, valueText, formatLabel, value ? value : primaryFrameValue_);
+    const std::string& text = operandType == OperandType::decimal ? formattedInputString_ : valueText;
+    history_.recordLine(operation, text, primary_().formatLabel(), value ? value : primaryFrameValue_);
 }
 
-void KeypadCalculator::paste(std::string_view text) {
-    if (text.empty()) return;
+// --- Paste -------------------------------------------------------------------------------------
 
+bool KeypadCalculator::isColumn(std::string_view text) {
+    const std::vector<std::string_view> lines = splitLines(text);
+    return std::count_if(lines.begin(), lines.end(), [](std::string_view line) { return !trimmed(line).empty(); }) >= 2;
+}
+
+std::optional<InputBuffer> KeypadCalculator::typedColumnLine(std::string_view line, InputState entry,
+                                                             const InputBuffer& blank) {
+    const auto [sign, body] = splitSign(line);
+    const std::optional<std::string> keys = columnLineKeys(body, entry);
+    if (!keys) return std::nullopt;
+    // Typed key by key as the keypad takes them. A leading "-" adds one to both the length and its
+    // limit, so the keys are taken or refused as without it.
+    InputBuffer buffer = blank;
+    buffer.reset();
+    for (const char c : *keys) {
+        const KeypadKey key = c == '.' ? KeypadKey(KeypadKey::point)
+                                       : KeypadKey(static_cast<KeypadKey::Value>(KeypadKey::zero + (c - '0')));
+        if (!hasRoomFor(buffer, key)) return std::nullopt;
+        buffer.append(key.rawValue());
+    }
+    if (sign.empty() || !buffer.isInMiddleOfTyping()) return buffer;
+    return InputBuffer::withBuffer("-" + buffer.buffer(), true, buffer.wholeDigitMax(), buffer.precision());
+}
+
+std::optional<KeypadCalculator::RefusedLine> KeypadCalculator::paste(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    if (!isColumn(text)) {
+        pasteLine(text);
+        return std::nullopt;
+    }
+
+    // Every line is read before anything is entered, so a line that does not read changes nothing.
+    const InputState entry = entryState(primary_());
+    const std::vector<std::string_view> lines = splitLines(text);
+    std::vector<InputBuffer> values;
+    bool isFirstLine = true;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view line = trimmed(lines[i]);
+        if (line.empty()) continue;
+        const std::string readable = framecore::localeFreeNumberText(line);
+        const bool isHeader = isFirstLine && std::none_of(readable.begin(), readable.end(), isDigit);
+        isFirstLine = false;
+        if (isHeader) continue;
+        std::optional<InputBuffer> typed = typedColumnLine(trimmed(readable), entry, inputBuffer_);
+        if (!typed) return RefusedLine{i + 1, std::string(line)};
+        values.push_back(std::move(*typed));
+    }
+
+    keyPressed(KeypadKey::allClear);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        beginEntry();
+        finishEntry(std::move(values[i]), KeypadKey::zero);
+        keyPressed(i + 1 < values.size() ? KeypadKey::add : KeypadKey::equals);
+    }
+    return std::nullopt;
+}
+
+void KeypadCalculator::pasteLine(std::string_view text) {
     // A paste enters a number as typing does: after "=" it starts a new calculation, and it is
     // the operand of the next operator key (not replaced by an operator-after-operator).
-    if (previousKey_ == KeypadKey::equals) {
-        history_.startNewCalculation();
-        setPreviousOperation(CalculatorOperation::none);
-        setCurrentOperation(CalculatorOperation::none);
-    }
-    setResetInputBufferNextKeyPress(false);
+    beginEntry();
 
     // Appending character by character, as typing would. Once the buffer can no longer collapse
     // to zero, the rest (without a second point) is appended at once, which gives the same
@@ -509,11 +636,7 @@ void KeypadCalculator::paste(std::string_view text) {
         }
         if (!rest.empty()) buffer.append(rest);
     }
-    setInputBuffer(std::move(buffer));
-
-    updateInputState(currentOperation_);
-    refreshDisplay(false);
-    setPreviousKey(lastKey.value_or(KeypadKey::zero));
+    finishEntry(std::move(buffer), lastKey);
 }
 
 // --- Entry texts -------------------------------------------------------------------------------

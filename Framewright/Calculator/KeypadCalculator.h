@@ -11,6 +11,7 @@
 #include "InputState.h"
 #include "KeypadKey.h"
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -72,10 +73,43 @@ public:
     void start(Restored restored = {});
 
     void keyPressed(KeypadKey key);
-    // Replaces the typed text by the numeric characters of `text` (others are skipped, and so is
-    // a second point; no length limit), as typing would. The text is first made locale-free in
-    // the number locale, so "12,312" pasted in de_DE is 12.312. The empty text changes nothing.
-    void paste(std::string_view text);
+
+    // A line of a pasted column that does not read as a value of the primary format.
+    struct RefusedLine {
+        std::size_t number; // 1-based, counting every line of the text, blank ones included
+        std::string text;   // as pasted, without its line break
+    };
+
+    // Whether a pasted text is a column: two or more lines that are not blank ("\n", "\r\n" or
+    // "\r" end a line; spaces and tabs alone make a blank line).
+    static bool isColumn(std::string_view text);
+
+    // Paste. The text is first made locale-free in the number locale, so "12,312" pasted in de_DE
+    // is 12.312. The empty text changes nothing; the answer is always empty but for a column.
+    //
+    // A single line replaces the typed text by its numeric characters (others are skipped, and so
+    // is a second point; no length limit), as typing would.
+    //
+    // A column (isColumn) is added up: "00:00:10:00\n00:00:05:00" shows 00:00:15:00.
+    //   - Blank lines are skipped, and so is a header: the first line that is not blank, when it
+    //     has no digit ("Duration").
+    //   - Each other line, trimmed of spaces and tabs, is one value typed in the primary format:
+    //       timecode      [-]digits, or fields joined by ":" or ";" of which every field after the
+    //                     first has two digits ("1:00:00:00", "00:00:10;00"); the digits are typed
+    //                     as they stand, so "10:00" is ten seconds, as typing 1000 is;
+    //       feet+frames   [-]digits, or [-]feet, ":" or "+", two digits of frames ("12:05");
+    //       feet, metres, rolls   [-]digits with at most one "." ("12.5", ".5");
+    //       frames        [-]digits.
+    //     Its digits must fit what the keypad takes (nine whole digits, fraction digits while
+    //     the limit allows), leading zeros aside.
+    //   - When every value reads, the calculator first starts over as after AC (an unfinished
+    //     calculation is closed, a pending operation or an error is dropped). Then each value is
+    //     entered as its digits would be typed, followed by "+", the last one by "=". The history
+    //     holds one calculation, one line per value and the result, and "=", AC and the next keys
+    //     behave as after typing that chain. The total is exact: the sum of the frame counts.
+    //   - When a line does not read, nothing changes (display, history, state) and the first such
+    //     line is answered.
+    std::optional<RefusedLine> paste(std::string_view text);
     // Enters a value of the primary format as the operand, as a result written back would stand:
     // its raw text in the buffer, read back at its exact count.
     void enterValue(const framecore::FrameCountableRef& value);
@@ -117,16 +151,32 @@ private:
     void setResetInputBufferNextKeyPress(bool reset);
     void setCalculatorBrain(const framecore::CalculatorBrain& brain);
 
+    // An entry that is not typed key by key (a paste, a value): after "=" it starts a new
+    // calculation, and it is the operand of the next operator key.
     void beginEntry();
+    // Ends such an entry: `buffer` becomes the typed text, shown as typed; `lastKey` stands for
+    // the last key, so an operator key next takes the entry as its operand.
+    void finishEntry(InputBuffer buffer, std::optional<KeypadKey> lastKey);
+    void pasteLine(std::string_view text);
+    // Whether typing `key` into `buffer` is taken: while there is room, or a first point.
+    static bool hasRoomFor(const InputBuffer& buffer, KeypadKey key);
+    // The buffer typing the value of one column line would give; absent when the line does not
+    // read (see paste()).
+    static std::optional<InputBuffer> typedColumnLine(std::string_view line, InputState entry,
+                                                      const InputBuffer& blank);
     void editInput(KeypadKey key);
     void operatorKeyPressed(KeypadKey key);
     void updateInputState(framecore::CalculatorOperation operation);
     // How typing reads in `primary` with no operation pending.
     static InputState entryState(const framecore::FormatDescriptor& primary) noexcept;
     void refreshDisplay(bool showingResult);
+    // One history line. A plain number typed as a factor or divisor (decimal while the input state
+    // is exactly decimalModifier) is `valueText`, "DECIMAL" and no secondary values; an error is
+    // "Error" with none. Every other line carries the primary format's label and the secondary
+    // slots of `value`, or of the primary value (what those slots show) when null; its text is
+    // `valueText`, or for any other decimal (a ratio) the primary slot's text.
     void logOperation(framecore::CalculatorOperation operation, framecore::OperandType operandType,
-                      const std::string& valueText, const std::string& formatLabel,
-                      const framecore::FrameCountableRef& value = nullptr);
+                      const std::string& valueText, const framecore::FrameCountableRef& value = nullptr);
     void resetInputBuffer();
     framecore::FrameCountableRef typedValue(const framecore::FormatDescriptor& primary) const;
 

@@ -7,11 +7,32 @@
 #include <QFile>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
+#include <string>
 
 namespace framewright {
 
-MenuCommands::MenuCommands(QObject* parent) : QObject(parent) {}
+namespace {
+
+std::string utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+} // namespace
+
+MenuCommands::MenuCommands(QObject* parent) : QObject(parent) {
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MenuCommands::clipboardChanged);
+    clipboardChanged();
+}
+
+void MenuCommands::clipboardChanged() {
+    const bool holdsColumn = KeypadCalculator::isColumn(utf8(QGuiApplication::clipboard()->text()));
+    if (holdsColumn == clipboardHoldsColumn_) return;
+    clipboardHoldsColumn_ = holdsColumn;
+    emit clipboardHoldsColumnChanged();
+}
 
 void MenuCommands::copy() {
     const framecore::FrameCountableRef& value = CalculatorModel::shared().primaryFrameValue();
@@ -20,7 +41,11 @@ void MenuCommands::copy() {
 }
 
 void MenuCommands::paste() {
-    CalculatorModel::shared().pasteText(QGuiApplication::clipboard()->text());
+    const auto refused = CalculatorModel::shared().paste(utf8(QGuiApplication::clipboard()->text()));
+    if (refused) {
+        const auto number = static_cast<int>(std::min<std::size_t>(refused->number, std::numeric_limits<int>::max()));
+        emit pasteRefused(number, QString::fromStdString(refused->text));
+    }
 }
 
 bool MenuCommands::saveHistory(const QUrl& file) {

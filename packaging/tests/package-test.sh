@@ -32,6 +32,7 @@ for f in usr/bin/Framewright usr/bin/framecalc usr/share/applications/$app_id.de
          usr/share/metainfo/$app_id.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/$app_id.svg usr/share/man/man1/framecalc.1.gz \
          usr/share/man/man1/Framewright.1.gz usr/share/doc/framewright/copyright \
+         usr/share/bash-completion/completions/framecalc \
          usr/include/Framecore/Timecode.h usr/lib/cmake/Framecore/FramecoreConfig.cmake \
          usr/lib/x86_64-linux-gnu/framewright/libFramecore.so usr/lib/x86_64-linux-gnu/framewright/libKitbase.so.0; do
     [ -e "$root/$f" ] || fail "$f is not in the packages"
@@ -47,6 +48,11 @@ if grep -E '^[EWIP]:' "$scratch/appstream"; then fail "appstreamcli reports issu
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$root/usr/share/metainfo/$app_id.metainfo.xml" \
     || fail "the metainfo does not launch the desktop entry"
 zcat "$root/usr/share/man/man1/framecalc.1.gz" | grep -q 'framecalc convert' || fail "framecalc(1) lacks the usage"
+zcat "$root/usr/share/man/man1/framecalc.1.gz" | grep -q 'framecalc sum' || fail "framecalc(1) lacks sum"
+# The completion loads in bash and completes from framecalc's own names.
+offered=$(bash -c '. "$1"; COMP_WORDS=(framecalc sum - --from 29); COMP_CWORD=4; _framecalc; echo "${COMPREPLY[*]}"' \
+    sh "$root/usr/share/bash-completion/completions/framecalc")
+[ "$offered" = "29.97DF 29.97ND" ] || fail "the bash completion offered '$offered' for --from 29"
 
 unset LD_LIBRARY_PATH
 # Each program resolves Framecore (and Kitbase) inside the unpacked root, not the build tree.
@@ -60,6 +66,8 @@ done
 out=$("$root/usr/bin/framecalc" convert 1800 --from frames --to 29.97DF)
 [ "$out" = "00:01:00;02" ] || fail "unpacked framecalc gave '$out'"
 echo "framecalc convert 1800 --from frames --to 29.97DF: $out"
+out=$(printf '00:00:10:00\n00:00:05:12\n' | "$root/usr/bin/framecalc" sum - --from 25 --to 25)
+[ "$out" = "00:00:15:12" ] || fail "unpacked framecalc sum gave '$out'"
 
 QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 \
     "$source/Framewright/Shell/tests/window/starts-cleanly.sh" "$root/usr/bin/Framewright" || fail "unpacked Framewright"

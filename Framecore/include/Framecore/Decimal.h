@@ -141,8 +141,10 @@ public:
     Decimal remainder(const Decimal& divisor) const noexcept;
     Decimal abs() const noexcept;
 
-    static const Decimal& min(const Decimal& a, const Decimal& b) noexcept { return a < b ? a : b; }
-    static const Decimal& max(const Decimal& a, const Decimal& b) noexcept { return b < a ? a : b; }
+    // By value: a reference into an argument would dangle when the argument is a temporary
+    // (const Decimal& m = Decimal::min(x, y * z)). Equal values give b, as written ("2" vs "2.0").
+    static Decimal min(const Decimal& a, const Decimal& b) noexcept { return a < b ? a : b; }
+    static Decimal max(const Decimal& a, const Decimal& b) noexcept { return b < a ? a : b; }
 
     // Three-way value comparison (1.0 == 1). NaN == NaN; NaN < every number.
     std::strong_ordering compare(const Decimal& other) const noexcept;

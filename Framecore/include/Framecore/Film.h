@@ -72,6 +72,9 @@ public:
     // Other units: a decimal number at the start of the text ("." as the point, optional sign
     // and exponent; 0 when none), made with withRolls for the roll units, withMetres for Metres
     // and withFeet otherwise.
+    //
+    // Any unit: text with more than one leading sign ("--12:05") is refused and gives zero
+    // frames in the given unit (see LeadingSign).
     static Film withFeetString(std::string_view feetString, FrameRate frameRate, FilmGauge gauge,
                                FootageUnit unit) noexcept;
 

@@ -69,7 +69,8 @@ public:
     // C syntax ("00", "0.0", "-0", "0e5", "0x0") reads as "0", so zero is never negative. Film
     // text goes to Film::withFeetString (fps24, mm35, Feet when absent), video text to
     // Timecode::withTimecodeString (fps29_97Drop when absent), frames text to
-    // Frames::withFrameCountString.
+    // Frames::withFrameCountString. Text with more than one leading sign ("--5") is a zero value
+    // of the kind; check it with LeadingSign::read to tell it from a typed zero.
     static FrameCountableRef unitValueFrom(std::string_view valueString, const FormatDescriptor& valueDescriptor);
 
     // A signed count (a calculator result) as a value of the descriptor's kind: a Film with count

@@ -30,7 +30,8 @@ public:
     // floor(|number| + 0.000000001) with the number's sign, so 12.7 is 12, "-12.7" is −12,
     // "-0.5" is 0 and 11.9999999999 is 12.
     // Counts beyond 64 bits saturate to INT64_MIN / INT64_MAX. isNegative is true exactly when
-    // the first character is "-".
+    // the first character is "-". Text with more than one leading sign ("--5") is refused and
+    // counts 0, not negative (see LeadingSign).
     static Frames withFrameCountString(std::string_view frameCountString) noexcept;
 
     FormatType formatType() const noexcept override { return FormatType::Frames; }

@@ -4,11 +4,15 @@
 //
 // Counting: everything counts at F = frameRate.integralFPS() (a 23.98 second holds 24 frames).
 // Drop-frame rates skip frame numbers 00-01 (29.97) or 00-03 (59.94) at the start of every minute
-// except minutes 00, 10, 20, 30, 40 and 50. Hours are not wrapped at 24.
+// except minutes 00, 10, 20, 30, 40 and 50. Hours are not wrapped at 24. Drop-frame counting
+// exists only at those two rates (whole rates 30 and 60): a drop mark anywhere else is counted
+// and shown without drop.
 //
 // Invariants of every value: formatType() is Video; frameCount() is the magnitude, never
-// negative, and the sign lives in isNegative(); dropMark() equals frameRate().dropFrame() for
-// every factory (a stored record keeps the dropMark it was saved with).
+// negative, and the sign lives in isNegative(); a value has one sign, so a negative count or
+// field handed to a factory makes the value negative, whatever isNegative says. dropMark()
+// equals frameRate().dropFrame() for every factory; a stored record may clear it at a drop
+// rate, and never sets it at a rate without drop frame.
 //
 // Identities: for every n ≥ 0, fieldsFromFrameCount(n) fed back to frameCountFromFields gives n;
 // withTimecodeString(t.description(), t.frameRate()) == t; withFrameCount(t.frameCount(), r)
@@ -53,8 +57,9 @@ public:
     // 64-bit range saturate to INT64_MAX frames (with the sign); NaN gives zero frames.
     static Timecode withSecondsFromZero(const Decimal& secondsFromZero, FrameRate frameRate) noexcept;
 
-    // Reads typed timecode. A leading "-" makes the value negative and is not part of any field.
-    // Every ":" and ";" is dropped (position and kind are not checked); the rest is left-padded
+    // Reads typed timecode. A leading "-" makes the value negative and a leading "+" does nothing;
+    // neither is part of any field. Text with more than one leading sign ("--01:00:00:00") is
+    // refused and gives zero frames (see LeadingSign). Every ":" and ";" is dropped (position and kind are not checked); the rest is left-padded
     // with "0" to at least 9 characters; the last two are frames, the two before seconds, the two
     // before minutes, and everything in front hours. Each field is an optional "+"/"-" and one
     // or more digits; anything else, or a number beyond 64 bits, reads as 0. The fields are then
@@ -63,8 +68,8 @@ public:
 
     // total = (hours × 3600 + minutes × 60 + seconds) × F + frames, with drop-frame numbers
     // removed at drop rates. Fields are not range-checked (00:00:00:40 at 25 fps is 40 frames).
-    // A negative total is folded into the sign: frameCount = |total| and isNegative is flipped
-    // (so -5 frames, not negative, is 5 frames negative). A total beyond 64 bits gives zero
+    // A negative total is negative whatever isNegative says: frameCount = |total| and isNegative
+    // is true (−1 hour marked negative is −1 hour, not +1). A total beyond 64 bits gives zero
     // frames with the given isNegative.
     static Timecode withFields(std::int64_t hours, std::int64_t minutes, std::int64_t seconds,
                                std::int64_t frames, FrameRate frameRate, bool isNegative) noexcept;
@@ -94,21 +99,26 @@ public:
     // The same fields without separators: "01000000", "-00000200".
     std::string rawDescription() const override;
 
-    // Formats a count at a whole rate (frameRate such as 30). The value is frames, negated when
-    // isNegative; a negative value is shown as its magnitude with a leading "-".
+    // Formats a count at a whole rate (frameRate such as 30): the magnitude of frames, with a
+    // leading "-" when frames is negative or isNegative is set (a sign is never dropped, and two
+    // never cancel: −50 marked negative is "-00:00:02:00" at 25). drop counts and shows drop
+    // frame at 30 and 60 only.
     static std::string framesToTimecodeString(std::int64_t frames, int frameRate, bool drop, bool isNegative);
 
-    // The fields of a non-negative count n at whole rate F (drop selects drop-frame counting:
-    // F = 60 uses the 59.94 constants, any other F the 29.97 ones). Defined for every n ≥ 0.
+    // The fields of a non-negative count n at whole rate F (drop selects drop-frame counting at
+    // F = 30, as 29.97DF, and F = 60, as 59.94DF; other rates ignore it). Defined for every n ≥ 0.
     static Fields fieldsFromFrameCount(std::int64_t n, int frameRate, bool drop) noexcept;
-    // The signed count of the fields at whole rate F; absent when it does not fit 64 bits.
+    // The signed count of the fields at whole rate F (drop as above); absent when it does not fit
+    // 64 bits.
     static std::optional<std::int64_t> frameCountFromFields(const Fields& fields, int frameRate, bool drop) noexcept;
 
     // {"formatType":"video","frameCount":n,"frameRate":"fps25","isNegative":b,"dropMark":b}
     nlohmann::ordered_json toJson() const override;
     // Requires integer "frameCount", a known "frameRate" raw value, boolean "isNegative" and
     // "dropMark"; "formatType" is not read (the result is always Video). A negative stored count
-    // is folded into the sign like withFields. Absent on any failure.
+    // makes the value negative, as in withFields. A "dropMark" of true at a rate without drop
+    // frame (25, say) is read as false: the record is kept and counted without drop, so 15000
+    // frames at 25 show 00:10:00:00. Absent on any failure.
     static std::optional<Timecode> fromJson(const nlohmann::json& json) noexcept;
 
     friend bool operator==(const Timecode& a, const Timecode& b) noexcept {

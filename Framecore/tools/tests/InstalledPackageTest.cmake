@@ -48,7 +48,15 @@ run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${WORK_DIR}/consumer -G ${GENE
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/consumer)
 
 run(${WORK_DIR}/consumer/FramecoreConsumer)
-set(expected "01:00:00:00 at 25 is 5625:00 of 35mm at 24 / 10 + 5 = 15 / {\"formatType\":\"video\",\"frameRate\":\"fps25\"}\n")
+string(CONCAT expected
+  "01:00:00:00 at 25 is 5625:00 of 35mm at 24 / 10 + 5 = 15 / {\"formatType\":\"video\",\"frameRate\":\"fps25\"}\n"
+  # The public edge: a doubled sign is refused, a negative field marked negative stays negative,
+  # formatting keeps the sign, a drop mark at 25 counts without drop, min and max are values.
+  "--01:00:00:00 refused, reads as 00:00:00:00\n"
+  "-1 h marked negative is -01:00:00:00\n"
+  "-50 marked negative is -00:00:02:00\n"
+  "15000 at 25 marked drop is 00:10:00:00\n"
+  "min 1.5, max 2\n")
 if(NOT run_output STREQUAL expected)
   message(FATAL_ERROR "consumer printed:\n${run_output}\nexpected:\n${expected}")
 endif()

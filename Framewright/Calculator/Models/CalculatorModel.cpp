@@ -211,8 +211,8 @@ void CalculatorModel::pasteText(const QString& text) {
     paste(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
 }
 
-void CalculatorModel::paste(std::string_view text) {
-    calculator_.paste(text);
+std::optional<KeypadCalculator::RefusedLine> CalculatorModel::paste(std::string_view text) {
+    return calculator_.paste(text);
 }
 
 std::string CalculatorModel::timecodeEntryText(std::string_view text, bool dropFrame) {

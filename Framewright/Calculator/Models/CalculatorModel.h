@@ -72,6 +72,7 @@ QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* contex
 //     operation, the input state of the primary format.
 //   - A paste is an entry like typing: after "=" it starts a new calculation, and the next
 //     operator key uses the pasted number as its operand. Its cost is linear in the text's length.
+//   - A pasted column is entered as the chain of additions typing it would be, or not at all.
 //
 // The primary descriptor is read from the settings store whenever it is needed. Main thread only.
 class CalculatorModel final : public QObject, private KeypadCalculator::Observer, private HistoryLineSink {
@@ -120,10 +121,12 @@ public:
     void keyPressed(KeypadKey key);
     // The same for QML: the key's raw value ("7", "plus", "TC÷" ...). False for an unknown text.
     Q_INVOKABLE bool keyPressedByRawValue(const QString& rawValue);
-    // The Paste command: replaces the typed text by the numeric characters of `text` (each
-    // character that is not "0"-"9", "." or "-" is skipped, and so is a second point; no length
-    // limit). The empty text changes nothing.
-    void paste(std::string_view text);
+    // The Paste command (KeypadCalculator::paste): a single line replaces the typed text by its
+    // numeric characters (each character that is not "0"-"9", "." or "-" is skipped, and so is a
+    // second point; no length limit); a column is added up into one calculation, or, when one of
+    // its lines does not read, changes nothing and that line is answered. The empty text changes
+    // nothing.
+    std::optional<KeypadCalculator::RefusedLine> paste(std::string_view text);
     Q_INVOKABLE void pasteText(const QString& text);
     // The AC key; also used when the primary format changes.
     Q_INVOKABLE void allClear();

@@ -1,5 +1,6 @@
 #include "Arguments.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "Text.h"
@@ -31,7 +32,8 @@ OptionValue splitOption(std::string_view arg) {
 // `convert --from frames --to 25 -- -4094` read -4094 as the value.
 bool isCommandOption(std::string_view arg) noexcept {
     const std::string_view name = splitOption(arg).name;
-    return name == "--from" || name == "--to" || name == "--format" || name == "--json" || name == "--stdin";
+    return name == "--from" || name == "--to" || name == "--format" || name == "--json" || name == "--stdin" ||
+           name == "--running" || name == "--count";
 }
 
 } // namespace
@@ -54,8 +56,9 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
                 if (arg == "convert") command = Command::convert;
                 else if (arg == "eval") command = Command::eval;
                 else if (arg == "formats") command = Command::formats;
+                else if (arg == "sum") command = Command::sum;
                 else if (arg == "help") helpAsked = true;
-                else return joined("unknown command '", arg, "' (commands: convert, eval, formats)");
+                else return joined("unknown command '", arg, "' (commands: convert, eval, sum, formats)");
                 if (helpAsked) command = Command::help;
             } else {
                 positional.emplace_back(arg);
@@ -85,6 +88,9 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
         } else if (option.name == "--stdin") {
             if (option.inlineValue) return "--stdin takes no value";
             parsed.chainsFromInput = true;
+        } else if (option.name == "--running" || option.name == "--count") {
+            if (option.inlineValue) return joined(option.name, " takes no value");
+            (option.name == "--running" ? parsed.running : parsed.count) = true;
         } else if (option.name == "--from") {
             if (fromGiven) return "--from given twice";
             if (auto problem = takeValue(parsed.from)) return *problem;
@@ -120,6 +126,9 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
         return std::nullopt;
     };
 
+    if ((parsed.running || parsed.count) && parsed.command != Command::sum)
+        return *onlyFor(true, parsed.running ? "--running" : "--count", "sum");
+
     switch (parsed.command) {
     case Command::convert:
         if (parsed.chainsFromInput) return *onlyFor(true, "--stdin", "eval");
@@ -142,6 +151,16 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
         if (positional.empty()) return std::string("eval needs operands and operators, such as: 10 + 5 =");
         parsed.tokens = std::move(positional);
         break;
+    case Command::sum:
+        if (parsed.chainsFromInput) return *onlyFor(true, "--stdin", "eval");
+        if (formatGiven) return *onlyFor(true, "--format", "eval");
+        if (positional.empty()) return std::string("sum needs values (or - to read them from standard input)");
+        if (positional.size() > 1 && std::find(positional.begin(), positional.end(), "-") != positional.end())
+            return std::string("sum reads either its arguments or standard input (-), not both");
+        if (!fromGiven) return std::string("sum needs --from FORMAT");
+        if (!toGiven) return std::string("sum needs --to FORMAT[,FORMAT...]");
+        parsed.values = std::move(positional);
+        break;
     case Command::formats:
         if (fromGiven || toGiven || formatGiven || parsed.chainsFromInput)
             return std::string("formats takes no --from, --to, --format or --stdin");
@@ -152,6 +171,17 @@ ArgumentsParse parseArguments(const std::vector<std::string_view>& args) {
         break;
     }
     return parsed;
+}
+
+const std::vector<CommandOptions>& commandOptions() {
+    static const std::vector<CommandOptions> table = {
+        {"convert", {"--from", "--to", "--json", "--help"}, {"--from", "--to"}},
+        {"eval", {"--format", "--stdin", "--json", "--help"}, {"--format"}},
+        {"sum", {"--from", "--to", "--running", "--count", "--json", "--help"}, {"--from", "--to"}},
+        {"formats", {"--json", "--help"}, {}},
+        {"help", {}, {}},
+    };
+    return table;
 }
 
 } // namespace framecalc

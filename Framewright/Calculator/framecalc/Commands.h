@@ -2,7 +2,8 @@
 // The commands of framecalc. Each returns the process exit status:
 //   0  results written
 //   1  eval: the calculator reported an error (division by zero, a result out of range)
-//   2  bad usage, an unknown format, an unreadable value, or output that could not be written
+//   2  bad usage, an unknown format, an unreadable value, a sum out of range, or output that
+//      could not be written
 // Diagnostics are one line each on standard error, beginning "framecalc: ".
 
 #include "Arguments.h"
@@ -16,6 +17,7 @@ inline constexpr int exitUsage = 2;
 int runConvert(const Arguments& arguments);
 int runEval(const Arguments& arguments);
 int runFormats(const Arguments& arguments);
+int runSum(const Arguments& arguments);
 int runHelp();
 int runVersion();
 

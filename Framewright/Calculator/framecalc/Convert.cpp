@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "Commands.h"
-#include "FormatNames.h"
 #include "Framecore/FormatConverter.h"
 #include "Framecore/NumberFormatting.h"
 #include "JsonText.h"
 #include "LineIO.h"
+#include "NamedFormat.h"
 #include "Text.h"
 #include "ValueText.h"
 
@@ -25,22 +25,6 @@ using framecore::FrameCountableRef;
 
 namespace {
 
-struct NamedDescriptor {
-    FormatDescriptor descriptor;
-    std::string name;
-    std::string label;
-};
-
-std::optional<NamedDescriptor> resolve(std::string_view name) {
-    FormatParse parse = parseFormatName(name);
-    if (const auto* problem = std::get_if<std::string>(&parse)) {
-        reportError(*problem);
-        return std::nullopt;
-    }
-    const FormatDescriptor descriptor = std::get<FormatDescriptor>(parse);
-    return NamedDescriptor{descriptor, canonicalFormatName(descriptor), descriptor.formatLabel()};
-}
-
 void appendInteger(std::string& out, std::int64_t value) {
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -50,7 +34,7 @@ void appendInteger(std::string& out, std::int64_t value) {
 // Turns one input text into one output line (without its newline).
 class LineConverter {
 public:
-    LineConverter(NamedDescriptor from, std::vector<NamedDescriptor> to, bool json)
+    LineConverter(NamedFormat from, std::vector<NamedFormat> to, bool json)
         : from_(std::move(from)), to_(std::move(to)), json_(json) {}
 
     // The result line, or absent with `problem` set when the text is unreadable.
@@ -108,8 +92,8 @@ public:
     }
 
 private:
-    NamedDescriptor from_;
-    std::vector<NamedDescriptor> to_;
+    NamedFormat from_;
+    std::vector<NamedFormat> to_;
     bool json_;
 };
 
@@ -140,11 +124,11 @@ int convertStream(const LineConverter& converter) {
 } // namespace
 
 int runConvert(const Arguments& arguments) {
-    const auto from = resolve(arguments.from);
+    const auto from = NamedFormat::resolve(arguments.from);
     if (!from) return exitUsage;
-    std::vector<NamedDescriptor> to;
+    std::vector<NamedFormat> to;
     for (const std::string& name : arguments.to) {
-        const auto destination = resolve(name);
+        const auto destination = NamedFormat::resolve(name);
         if (!destination) return exitUsage;
         to.push_back(*destination);
     }

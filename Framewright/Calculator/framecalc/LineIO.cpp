@@ -24,6 +24,10 @@ void OutputBuffer::endLine() {
     if (lineBuffered_ || pending_.size() >= blockSize) flush();
 }
 
+void OutputBuffer::flushIfFull() {
+    if (pending_.size() >= blockSize) flush();
+}
+
 bool OutputBuffer::flush() {
     if (!failure_.empty()) {
         pending_.clear();

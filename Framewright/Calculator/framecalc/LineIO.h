@@ -26,6 +26,8 @@ public:
     void append(char c) { pending_.push_back(c); }
     // Ends a line: written now on a terminal, else once enough has gathered.
     void endLine();
+    // Writes what is pending once enough has gathered, for output that is one long line.
+    void flushIfFull();
     // Writes everything pending. False once any write has failed (the error is kept in failure()).
     bool flush();
     // Empty while every write has succeeded, else what went wrong.

@@ -7,6 +7,7 @@
 
 #include "Framecore/Decimal.h"
 #include "Framecore/FormatConverter.h"
+#include "Framecore/LeadingSign.h"
 #include "Framecore/NumberFormatting.h"
 #include "Text.h"
 
@@ -37,8 +38,8 @@ std::size_t significantDigits(std::string_view digits) noexcept {
     return first == std::string_view::npos ? 0 : digits.size() - first;
 }
 
-// Splits an optional leading sign off; "+" is dropped because the timecode and feet+frames
-// readers only understand "-".
+// Splits the one leading sign off (readValue has refused a second one), so that the checks below
+// see the digits.
 std::string_view withoutSign(std::string_view text, bool& negative) noexcept {
     negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -148,13 +149,26 @@ std::optional<std::string> checkFrames(std::string_view text) {
     return std::nullopt;
 }
 
+// What the messages call a value of the format.
+std::string_view valueNoun(const FormatDescriptor& format) noexcept {
+    switch (format.formatType) {
+    case FormatType::Frames: return "frame count";
+    case FormatType::Video: return "timecode";
+    case FormatType::Film: break;
+    }
+    return format.footageUnit == FootageUnit::FeetFrames ? "feet and frames" : "footage";
+}
+
 } // namespace
 
 ValueRead readValue(std::string_view typed, const FormatDescriptor& format) {
     if (typed.empty()) return std::string("empty value");
     // What framecalc prints in the user's locale ("12,312", Arabic-Indic digits) reads back.
     const std::string localeFree = framecore::localeFreeNumberText(typed);
-    std::string_view text = localeFree;
+    const std::string_view text = localeFree;
+    // The library reads "--5" as zero; a script must hear why it was refused instead.
+    if (!framecore::LeadingSign::read(text))
+        return joined("unreadable ", valueNoun(format), " ", quoted(text), ": ", framecore::LeadingSign::refusal);
 
     std::optional<std::string> problem;
     switch (format.formatType) {
@@ -172,8 +186,6 @@ ValueRead readValue(std::string_view typed, const FormatDescriptor& format) {
     }
     if (problem) return *problem;
 
-    // The readers take "-" but not "+".
-    if (text.front() == '+') text.remove_prefix(1);
     FrameCountableRef value = FormatConverter::unitValueFrom(text, format);
     if (format.formatType == FormatType::Film) {
         // Footage that does not fit saturates in the reader; the checks above only bound the text.

@@ -12,7 +12,8 @@
 //                     digits alone ("1205", "5" is 5 frames)
 //   film, other unit  a decimal number: "12.5", "-3", ".25", "1e3"
 //
-// Fields are not range-checked (00:00:00:40 at 25 fps is 40 frames), as on the keypad.
+// Fields are not range-checked (00:00:00:40 at 25 fps is 40 frames), as on the keypad. A value
+// has one sign: "--5" or "+-01:00:00:00" is refused, with the reason.
 
 #include <string>
 #include <string_view>

@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
         return runEval(arguments);
     case Command::formats:
         return runFormats(arguments);
+    case Command::sum:
+        return runSum(arguments);
     }
     return exitUsage;
 }

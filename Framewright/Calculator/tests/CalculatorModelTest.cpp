@@ -190,16 +190,38 @@ TEST_F(CalculatorTest, DividingByATimecodeGivesAPlainRatio) {
     EXPECT_EQ(state(), 97);
     EXPECT_EQ(shown(), "5");
     EXPECT_EQ(buffer(), "5");
-    // The divisor's line shows the divisor (not the dividend still on display), and the ratio,
-    // a plain number, carries no secondary values.
+    // The divisor's line shows the divisor (not the dividend still on display); the ratio's line
+    // records what the slots showed: the ratio, the format label and the dividend's slots.
     const Lines recorded = lines(true);
     ASSERT_EQ(recorded.size(), 3u);
     EXPECT_TRUE(recorded[1].starts_with("TC÷|00:00:02:00|25|")) << recorded[1];
     EXPECT_NE(recorded[1].find("|50 Frames"), std::string::npos) << recorded[1];
-    EXPECT_EQ(recorded[2], "=|5|");
+    EXPECT_TRUE(recorded[2].starts_with("=|5|25|")) << recorded[2];
+    EXPECT_NE(recorded[2].find("|250 Frames"), std::string::npos) << recorded[2];
 
     press("A300T700=");
     EXPECT_EQ(shown(), "0.42857142857142857142857142857142857143");
+}
+
+// Only a factor or divisor typed as a plain number is "DECIMAL" without secondary values. "="
+// straight after × takes the value still shown in the primary format as the factor, and a ratio
+// carried on into the next operation is read in the primary format: their lines record what the
+// slots showed, with the format label.
+TEST_F(CalculatorTest, HistoryLinesKeepTheSlotsUnlessAPlainFactorWasTyped) {
+    press("10*=");
+    EXPECT_EQ(shown(), "00:00:04:00");
+    Lines recorded = lines(true);
+    ASSERT_EQ(recorded.size(), 3u);
+    EXPECT_TRUE(recorded[1].starts_with("x|00:00:00:10|25|")) << recorded[1];
+    EXPECT_NE(recorded[1].find("|10 Frames"), std::string::npos) << recorded[1];
+    EXPECT_TRUE(recorded[2].starts_with("=|00:00:04:00|25|")) << recorded[2];
+    EXPECT_NE(recorded[2].find("|100 Frames"), std::string::npos) << recorded[2];
+
+    press("A1000T200+3=");
+    EXPECT_EQ(shown(), "00:00:00:08");
+    recorded = lines(true);
+    EXPECT_TRUE(recorded.back().starts_with("=|00:00:00:08|25|")) << recorded.back();
+    EXPECT_NE(recorded.back().find("|8 Frames"), std::string::npos) << recorded.back();
 }
 
 TEST_F(CalculatorTest, OperatorAfterOperatorReplacesThePendingOperation) {
@@ -351,7 +373,7 @@ TEST_F(CalculatorTest, EverySavedFieldSurvivesARestart) {
     // The calculation goes on where it stopped: (10 + 20) × 3.
     press("=");
     EXPECT_EQ(shown(), "00:00:03:15");
-    EXPECT_EQ(lines(), (Lines{"|00:00:10:00|25", "TC÷|00:00:02:00|25", "=|5|", "--", "|00:00:00:10|25",
+    EXPECT_EQ(lines(), (Lines{"|00:00:10:00|25", "TC÷|00:00:02:00|25", "=|5|25", "--", "|00:00:00:10|25",
                               "+|00:00:00:20|25", "x|3|DECIMAL", "=|00:00:03:15|25"}));
 
     // The result state, the reset request and the error flag come back too.

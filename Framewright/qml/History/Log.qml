@@ -43,8 +43,11 @@ Rectangle {
         scrollAnimation.start()
     }
 
+    // While there is nothing to show the list keeps the whole area: a list of no height makes no
+    // rows, so the first ones to arrive (several lines at once, as a pasted column records them)
+    // would never be measured.
     function fitList() {
-        list.height = Math.min(listArea.height, Math.ceil(list.contentHeight))
+        list.height = history.count === 0 ? listArea.height : Math.min(listArea.height, Math.ceil(list.contentHeight))
     }
 
     // The picker and the alert are read from their files on first use, so their types are not

@@ -57,8 +57,8 @@ Window {
     }
     MenuCommand {
         id: pasteCommand
-        name: "Paste"
-        text: qsTr("Paste")
+        name: MenuCommands.clipboardHoldsColumn ? "PasteColumn" : "Paste"
+        text: MenuCommands.clipboardHoldsColumn ? qsTr("Paste Column") : qsTr("Paste")
         sequence: "Ctrl+V"
         onTriggered: MenuCommands.paste()
     }
@@ -82,6 +82,21 @@ Window {
         text: qsTr("Calculator")
         sequence: "Ctrl+1"
         onTriggered: AppState.isDefaultState = true
+    }
+
+    // A pasted column with a line that does not read is answered by an alert, made when first
+    // needed (its type is read from its file then, so it is not known here).
+    Connections {
+        target: MenuCommands
+        function onPasteRefused(lineNumber, lineText) {
+            pasteAlert.active = true
+            pasteAlert.item.open(lineNumber, lineText) // qmllint disable type
+        }
+    }
+    Loader {
+        id: pasteAlert
+        active: false
+        source: "PasteAlert.qml"
     }
 
     SavePanel {

@@ -18,25 +18,15 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "ProgramRun.h"
+#include "FramecalcRun.h"
 
 namespace {
 
 using framewright::testsupport::argvOf;
 using framewright::testsupport::Outcome;
 
-// Runs framecalc with `args` and `input` on its standard input.
-Outcome framecalc(std::vector<std::string> args, const std::string& input = {}) {
-    args.insert(args.begin(), FRAMECALC_PATH);
-    return framewright::testsupport::runProgram(std::move(args), input);
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) result.push_back(line);
-    return result;
-}
+using framecalc::testing::runFramecalc;
+using framecalc::testing::lines;
 
 // One line on standard error, naming the program, and exit status 2.
 void expectUsageError(const Outcome& run, const std::string& fragment) {
@@ -49,7 +39,7 @@ void expectUsageError(const Outcome& run, const std::string& fragment) {
 
 std::string eval(const std::string& format, std::vector<std::string> tokens, int expectedStatus = 0) {
     tokens.insert(tokens.begin(), {"eval", "--format", format});
-    const Outcome run = framecalc(tokens);
+    const Outcome run = runFramecalc(tokens);
     EXPECT_EQ(run.status, expectedStatus) << run.err;
     EXPECT_EQ(run.err, "");
     return run.out;
@@ -68,28 +58,28 @@ std::string timecode(long frames, int rate) {
 TEST(FramecalcConvertTest, OneValueIntoSeveralFormats) {
     // Film at 24 and video at 25 exchange frame for frame; 29.97DF goes via seconds and counts
     // the 108 frames its labels drop in an hour.
-    const Outcome run = framecalc({"convert", "01:00:00:00", "--from", "25", "--to", "35mm/ft:frm/24,frames,29.97DF"});
+    const Outcome run = runFramecalc({"convert", "01:00:00:00", "--from", "25", "--to", "35mm/ft:frm/24,frames,29.97DF"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "5625:00\t90000\t01:00:03;18\n");
 
     // Film 24 → video 30 goes through real seconds; Feet text drops trailing zeros.
-    EXPECT_EQ(framecalc({"convert", "90", "--from", "35mm", "--to", "30,16mm/ft:frm,35mm/metres"}).out,
+    EXPECT_EQ(runFramecalc({"convert", "90", "--from", "35mm", "--to", "30,16mm/ft:frm,35mm/metres"}).out,
               "00:01:00:00\t36:00\t27.432\n");
     // Keypad digits, a lone frames field, the option=value form and label/raw spellings.
-    EXPECT_EQ(framecalc({"convert", "1000", "--from=25", "--to=frames"}).out, "250\n");
-    EXPECT_EQ(framecalc({"convert", "1:00", "--from", "fps25", "--to", "frames"}).out, "25\n");
-    EXPECT_EQ(framecalc({"convert", "100:00:00:00", "--from", "25", "--to", "frames"}).out, "9000000\n");
-    EXPECT_EQ(framecalc({"convert", "12:05", "--from", "mm35/feetFrames/fps24", "--to", "Frames"}).out, "197\n");
-    EXPECT_EQ(framecalc({"convert", "1205", "--from", "35MM/FT:FRM", "--to", "frames"}).out, "197\n");
+    EXPECT_EQ(runFramecalc({"convert", "1000", "--from=25", "--to=frames"}).out, "250\n");
+    EXPECT_EQ(runFramecalc({"convert", "1:00", "--from", "fps25", "--to", "frames"}).out, "25\n");
+    EXPECT_EQ(runFramecalc({"convert", "100:00:00:00", "--from", "25", "--to", "frames"}).out, "9000000\n");
+    EXPECT_EQ(runFramecalc({"convert", "12:05", "--from", "mm35/feetFrames/fps24", "--to", "Frames"}).out, "197\n");
+    EXPECT_EQ(runFramecalc({"convert", "1205", "--from", "35MM/FT:FRM", "--to", "frames"}).out, "197\n");
     // One metre of IMAX is 3.28 ft of 4.278 frames.
-    EXPECT_EQ(framecalc({"convert", "1", "--from", "IMAX/metres/48", "--to", "frames"}).out, "14\n");
+    EXPECT_EQ(runFramecalc({"convert", "1", "--from", "IMAX/metres/48", "--to", "frames"}).out, "14\n");
 }
 
 TEST(FramecalcConvertTest, NegativeValuesKeepTheirSign) {
-    EXPECT_EQ(framecalc({"convert", "-00:00:02:00", "--from", "25", "--to", "frames,35mm,24"}).out,
+    EXPECT_EQ(runFramecalc({"convert", "-00:00:02:00", "--from", "25", "--to", "frames,35mm,24"}).out,
               "-50\t-3.125\t-00:00:02:02\n");
-    EXPECT_EQ(framecalc({"convert", "-197", "--from", "frames", "--to", "35mm/ft:frm"}).out, "-12:05\n");
-    EXPECT_EQ(framecalc({"convert", "+24", "--from", "frames", "--to", "24"}).out, "00:00:01:00\n");
+    EXPECT_EQ(runFramecalc({"convert", "-197", "--from", "frames", "--to", "35mm/ft:frm"}).out, "-12:05\n");
+    EXPECT_EQ(runFramecalc({"convert", "+24", "--from", "frames", "--to", "24"}).out, "00:00:01:00\n");
 }
 
 TEST(FramecalcConvertTest, UnreadableValuesAreRefusedNotZeroed) {
@@ -111,8 +101,21 @@ TEST(FramecalcConvertTest, UnreadableValuesAreRefusedNotZeroed) {
     };
     for (const auto& [format, value] : cases) {
         SCOPED_TRACE(format + " " + value);
-        expectUsageError(framecalc({"convert", value, "--from", format, "--to", "frames"}), "'" + value + "'");
+        expectUsageError(runFramecalc({"convert", value, "--from", format, "--to", "frames"}), "'" + value + "'");
     }
+
+    // A second sign is refused with its reason, never read as zero or as its opposite.
+    for (const auto& [format, value] : std::vector<std::pair<std::string, std::string>>{
+             {"25", "--01:00:00:00"}, {"frames", "-+5"}, {"35mm/ft:frm", "+-12:05"}, {"35mm", "--1.5"}}) {
+        SCOPED_TRACE(format + " " + value);
+        expectUsageError(framecalc({"convert", "--", value, "--from", format, "--to", "frames"}),
+                         "'" + value + "': more than one sign");
+    }
+    const Outcome stream = framecalc({"convert", "-", "--from", "25", "--to", "frames"}, "-01:00:00:00\n--01:00:00:00\n");
+    EXPECT_EQ(stream.status, 2);
+    EXPECT_EQ(stream.out, "-90000\n\n");
+    EXPECT_EQ(stream.err.rfind("framecalc: line 2: unreadable timecode '--01:00:00:00': more than one sign", 0), 0u)
+        << stream.err;
 }
 
 TEST(FramecalcConvertTest, StreamsOneLinePerInputLine) {
@@ -124,7 +127,7 @@ TEST(FramecalcConvertTest, StreamsOneLinePerInputLine) {
         input += "   00000000000" + std::to_string(frames) + (i % 2 ? "\r\n" : "\n");
         expected.push_back(timecode(frames, 25) + "\t" + timecode(frames, 30));
     }
-    const Outcome run = framecalc({"convert", "-", "--from", "frames", "--to", "25,30"}, input);
+    const Outcome run = runFramecalc({"convert", "-", "--from", "frames", "--to", "25,30"}, input);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const auto got = lines(run.out);
@@ -135,7 +138,7 @@ TEST(FramecalcConvertTest, StreamsOneLinePerInputLine) {
 TEST(FramecalcConvertTest, BadLinesKeepTheirPlaceAndFailTheRun) {
     // A blank line, a bad value, an overlong line, and a last line without a newline.
     const std::string input = "24\n\nabc\n" + std::string(1 << 21, '7') + "\n48\n-72";
-    const Outcome run = framecalc({"convert", "-", "--from", "frames", "--to", "24"}, input);
+    const Outcome run = runFramecalc({"convert", "-", "--from", "frames", "--to", "24"}, input);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "00:00:01:00\n\n\n\n00:00:02:00\n-00:00:03:00\n");
     const auto errors = lines(run.err);
@@ -144,7 +147,7 @@ TEST(FramecalcConvertTest, BadLinesKeepTheirPlaceAndFailTheRun) {
     EXPECT_EQ(errors[1].rfind("framecalc: line 3: unreadable frame count 'abc'", 0), 0u) << errors[1];
     EXPECT_EQ(errors[2].rfind("framecalc: line 4: line longer than", 0), 0u) << errors[2];
 
-    const Outcome empty = framecalc({"convert", "-", "--from", "frames", "--to", "24"}, "");
+    const Outcome empty = runFramecalc({"convert", "-", "--from", "frames", "--to", "24"}, "");
     EXPECT_EQ(empty.status, 0);
     EXPECT_EQ(empty.out, "");
 }
@@ -184,7 +187,7 @@ TEST(FramecalcConvertTest, AnswersEachLineWhileTheInputStaysOpen) {
 }
 
 TEST(FramecalcConvertTest, JsonLines) {
-    const Outcome run = framecalc({"convert", "-00:00:02:00", "--from", "25", "--to", "35mm/ft:frm,frames", "--json"});
+    const Outcome run = runFramecalc({"convert", "-00:00:02:00", "--from", "25", "--to", "35mm/ft:frm,frames", "--json"});
     EXPECT_EQ(run.status, 0);
     const auto json = nlohmann::json::parse(run.out);
     EXPECT_EQ(json, nlohmann::json::parse(R"({"input":"-00:00:02:00","from":"25","results":[
@@ -192,7 +195,7 @@ TEST(FramecalcConvertTest, JsonLines) {
         {"format":"frames","label":"Frames","value":"-50","display":"-50","frameCount":-50}]})"));
 
     // Every output line is one JSON value, also for a bad line holding bytes that are not UTF-8.
-    const Outcome stream = framecalc({"--json", "convert", "-", "--from", "frames", "--to", "25"}, "25\n\"bad\xff\"\n");
+    const Outcome stream = runFramecalc({"--json", "convert", "-", "--from", "frames", "--to", "25"}, "25\n\"bad\xff\"\n");
     EXPECT_EQ(stream.status, 2);
     const auto got = lines(stream.out);
     ASSERT_EQ(got.size(), 2u);
@@ -229,7 +232,7 @@ TEST(FramecalcEvalTest, TimecodeOperandsKeepTheirSign) {
 // Feet are shown to three places (17 frames of 35mm are 1.062 ft, which would read back as 16).
 TEST(FramecalcEvalTest, FootageResultsKeepEveryFrame) {
     EXPECT_EQ(eval("35mm", {"1.0625", "+", "0", "="}), "1.062\n");
-    const Outcome again = framecalc({"eval", "--json", "--format", "35mm", "1.0625", "+", "0", "=", "="});
+    const Outcome again = runFramecalc({"eval", "--json", "--format", "35mm", "1.0625", "+", "0", "=", "="});
     EXPECT_EQ(nlohmann::json::parse(again.out)["result"]["valueString"], "17");
     EXPECT_EQ(eval("35mm3p/metres", {"1", "+", "1", "+", "="}), "4.001\n"); // 1 m is 70 frames; 280 frames
 }
@@ -241,8 +244,8 @@ TEST(FramecalcEvalTest, DivisionByTimecodeGivesARatio) {
     // A second divide key right after tc/ switches to division by a plain number.
     EXPECT_EQ(eval("25", {"01:00:00:00", "tc/", "/", "4", "="}), "00:15:00:00\n");
     // The keypad has no TC÷ outside timecode entry, and no operators after a ratio.
-    expectUsageError(framecalc({"eval", "--format", "frames", "10", "tc/", "2", "="}), "tc/");
-    expectUsageError(framecalc({"eval", "--format", "25", "10", "tc/", "2", "=", "+", "1"}), "ratio");
+    expectUsageError(runFramecalc({"eval", "--format", "frames", "10", "tc/", "2", "="}), "tc/");
+    expectUsageError(runFramecalc({"eval", "--format", "25", "10", "tc/", "2", "=", "+", "1"}), "ratio");
     EXPECT_EQ(eval("25", {"10", "tc/", "2", "=", "3", "+", "1", "="}), "00:00:00:04\n");
 }
 
@@ -255,20 +258,20 @@ TEST(FramecalcEvalTest, CalculatorErrorsPrintErrorAndExitOne) {
 }
 
 TEST(FramecalcEvalTest, JsonAndRefusedTokens) {
-    const Outcome run = framecalc({"eval", "--json", "--format", "25", "10", "+", "5", "="});
+    const Outcome run = runFramecalc({"eval", "--json", "--format", "25", "10", "+", "5", "="});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::parse(R"({"format":"25","value":"00:00:00:15",
         "display":"00:00:00:15","result":{"sourceType":"frames","valueString":"15"},"error":"none"})"));
-    const Outcome error = framecalc({"eval", "--json", "--format", "25", "10", "/", "0", "="});
+    const Outcome error = runFramecalc({"eval", "--json", "--format", "25", "10", "/", "0", "="});
     EXPECT_EQ(error.status, 1);
     EXPECT_EQ(nlohmann::json::parse(error.out)["error"], "divideByZero");
     EXPECT_EQ(nlohmann::json::parse(error.out)["value"], "Error");
 
-    expectUsageError(framecalc({"eval", "--format", "25", "10", "5", "="}), "two operands in a row");
-    expectUsageError(framecalc({"eval", "--format", "25", "10", "+", "abc"}), "'abc'");
-    expectUsageError(framecalc({"eval", "--format", "25", "10", "x", "00:00:01:00"}), "plain number");
-    expectUsageError(framecalc({"eval", "--format", "29.97", "10"}), "29.97DF or 29.97ND");
-    expectUsageError(framecalc({"eval", "10", "+", "5"}), "--format");
+    expectUsageError(runFramecalc({"eval", "--format", "25", "10", "5", "="}), "two operands in a row");
+    expectUsageError(runFramecalc({"eval", "--format", "25", "10", "+", "abc"}), "'abc'");
+    expectUsageError(runFramecalc({"eval", "--format", "25", "10", "x", "00:00:01:00"}), "plain number");
+    expectUsageError(runFramecalc({"eval", "--format", "29.97", "10"}), "29.97DF or 29.97ND");
+    expectUsageError(runFramecalc({"eval", "10", "+", "5"}), "--format");
 }
 
 // Scripts read "value" in any locale; people read "display"; and framecalc reads back both, as
@@ -294,22 +297,22 @@ TEST(FramecalcLocaleTest, JsonValuesAreLocaleFreeAndEveryOutputReadsBack) {
         put("LC_ALL", c.all), put("LC_NUMERIC", c.numeric), put("LANG", "en_US.UTF-8");
         const std::string where = std::string(c.all ? c.all : "") + "/" + (c.numeric ? c.numeric : "");
 
-        const Outcome json = framecalc({"convert", "200", "--from", "frames", "--to", "35mm,35mm3p", "--json"});
+        const Outcome json = runFramecalc({"convert", "200", "--from", "frames", "--to", "35mm,35mm3p", "--json"});
         ASSERT_EQ(json.status, 0) << where << json.err;
         const auto results = nlohmann::json::parse(json.out)["results"];
         EXPECT_EQ(results[0]["value"], "12.5") << where;
         EXPECT_EQ(results[0]["display"], c.shown) << where;
         EXPECT_EQ(results[1]["value"], "9.375") << where;
 
-        const Outcome plain = framecalc({"convert", "200", "--from", "frames", "--to", "35mm"});
+        const Outcome plain = runFramecalc({"convert", "200", "--from", "frames", "--to", "35mm"});
         EXPECT_EQ(plain.out, std::string(c.shown) + "\n") << where;
         // What either mode printed reads back as the same 200 frames.
         for (const std::string& text : {std::string(c.shown), results[0]["value"].get<std::string>()}) {
-            EXPECT_EQ(framecalc({"convert", text, "--from", "35mm", "--to", "frames"}).out, "200\n") << where << ' ' << text;
+            EXPECT_EQ(runFramecalc({"convert", text, "--from", "35mm", "--to", "frames"}).out, "200\n") << where << ' ' << text;
         }
-        const Outcome evalJson = framecalc({"eval", "--json", "--format", "35mm", c.shown, "+", "12.5", "="});
+        const Outcome evalJson = runFramecalc({"eval", "--json", "--format", "35mm", c.shown, "+", "12.5", "="});
         EXPECT_EQ(nlohmann::json::parse(evalJson.out)["value"], "25") << where << evalJson.err;
-        const Outcome negative = framecalc({"eval", "--json", "--format", "35mm", "0", "-", c.shown, "="});
+        const Outcome negative = runFramecalc({"eval", "--json", "--format", "35mm", "0", "-", c.shown, "="});
         EXPECT_EQ(nlohmann::json::parse(negative.out)["value"], "-12.5") << where << negative.err;
     }
     put("LC_ALL", saved[0] ? saved[0]->c_str() : nullptr);
@@ -319,13 +322,13 @@ TEST(FramecalcLocaleTest, JsonValuesAreLocaleFreeAndEveryOutputReadsBack) {
 
 TEST(FramecalcEvalTest, StdinRunsEachLineOnAFreshCalculator) {
     // Nothing carries over from one line to the next: the third line would read 20 + 1 otherwise.
-    Outcome run = framecalc({"eval", "--format", "frames", "--stdin"}, "10 + 5 =\n  5 +\t=  \n1 + =\n");
+    Outcome run = runFramecalc({"eval", "--format", "frames", "--stdin"}, "10 + 5 =\n  5 +\t=  \n1 + =\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "15\n10\n2\n");
     EXPECT_EQ(run.err, "");
 
     // A refused chain keeps its place and makes the run exit 2, over a calculator error.
-    run = framecalc({"eval", "--format", "25", "--stdin", "--json"}, "10 / 0 =\n10 10\n\n2 + 2 =");
+    run = runFramecalc({"eval", "--format", "25", "--stdin", "--json"}, "10 / 0 =\n10 10\n\n2 + 2 =");
     EXPECT_EQ(run.status, 2);
     const auto out = lines(run.out);
     ASSERT_EQ(out.size(), 4u) << run.out;
@@ -338,26 +341,26 @@ TEST(FramecalcEvalTest, StdinRunsEachLineOnAFreshCalculator) {
     EXPECT_NE(err[0].find("line 2: two operands"), std::string::npos) << err[0];
     EXPECT_NE(err[1].find("line 3: eval needs operands"), std::string::npos) << err[1];
 
-    EXPECT_EQ(framecalc({"eval", "--format", "frames", "--stdin"}, "10 / 0 =\n1 + 1 =\n").status, 1);
-    expectUsageError(framecalc({"eval", "--format", "frames", "--stdin", "1", "+"}), "standard input");
-    expectUsageError(framecalc({"convert", "1", "--from", "frames", "--to", "25", "--stdin"}), "--stdin");
+    EXPECT_EQ(runFramecalc({"eval", "--format", "frames", "--stdin"}, "10 / 0 =\n1 + 1 =\n").status, 1);
+    expectUsageError(runFramecalc({"eval", "--format", "frames", "--stdin", "1", "+"}), "standard input");
+    expectUsageError(runFramecalc({"convert", "1", "--from", "frames", "--to", "25", "--stdin"}), "--stdin");
 }
 
 TEST(FramecalcCommandLineTest, UsageErrorsExitTwo) {
-    expectUsageError(framecalc({}), "no command");
-    expectUsageError(framecalc({"frobnicate"}), "unknown command 'frobnicate'");
-    expectUsageError(framecalc({"convert", "1", "--from", "frames"}), "--to");
-    expectUsageError(framecalc({"convert", "--from", "frames", "--to", "25"}), "needs a value");
-    expectUsageError(framecalc({"convert", "1", "2", "--from", "frames", "--to", "25"}), "one value");
-    expectUsageError(framecalc({"convert", "1", "--from", "frames", "--to", "25,70mm"}), "unknown format '70mm'");
-    expectUsageError(framecalc({"convert", "1", "--from", "frames", "--to", "25", "--to", "30"}), "--to given twice");
-    expectUsageError(framecalc({"convert", "1", "--from", "frames", "--to"}), "--to needs a value");
-    expectUsageError(framecalc({"convert", "1", "--from", "frames", "--to", "25", "--fast"}), "unknown option '--fast'");
-    expectUsageError(framecalc({"formats", "extra"}), "no arguments");
+    expectUsageError(runFramecalc({}), "no command");
+    expectUsageError(runFramecalc({"frobnicate"}), "unknown command 'frobnicate'");
+    expectUsageError(runFramecalc({"convert", "1", "--from", "frames"}), "--to");
+    expectUsageError(runFramecalc({"convert", "--from", "frames", "--to", "25"}), "needs a value");
+    expectUsageError(runFramecalc({"convert", "1", "2", "--from", "frames", "--to", "25"}), "one value");
+    expectUsageError(runFramecalc({"convert", "1", "--from", "frames", "--to", "25,70mm"}), "unknown format '70mm'");
+    expectUsageError(runFramecalc({"convert", "1", "--from", "frames", "--to", "25", "--to", "30"}), "--to given twice");
+    expectUsageError(runFramecalc({"convert", "1", "--from", "frames", "--to"}), "--to needs a value");
+    expectUsageError(runFramecalc({"convert", "1", "--from", "frames", "--to", "25", "--fast"}), "unknown option '--fast'");
+    expectUsageError(runFramecalc({"formats", "extra"}), "no arguments");
 }
 
 TEST(FramecalcCommandLineTest, FormatsHelpAndVersion) {
-    const Outcome formats = framecalc({"formats"});
+    const Outcome formats = runFramecalc({"formats"});
     EXPECT_EQ(formats.status, 0);
     const auto names = lines(formats.out);
     ASSERT_EQ(names.size(), 1u + 22u + 8u * 6u * 22u);
@@ -366,17 +369,17 @@ TEST(FramecalcCommandLineTest, FormatsHelpAndVersion) {
     EXPECT_EQ(names[23], "35mm/ft/1");
     EXPECT_EQ(names.back(), "IMAX/100ft/100");
 
-    const auto json = nlohmann::json::parse(framecalc({"formats", "--json"}).out);
+    const auto json = nlohmann::json::parse(runFramecalc({"formats", "--json"}).out);
     ASSERT_EQ(json.size(), names.size());
     EXPECT_EQ(json[12], nlohmann::json::parse(
                             R"({"name":"29.97DF","label":"29.97DF","descriptor":{"formatType":"video","frameRate":"fps29_97Drop"}})"));
 
-    const Outcome help = framecalc({"--help"});
+    const Outcome help = runFramecalc({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* part : {"Format names", "GAUGE[/UNIT][/RATE]", "35mm/ft:frm/24", "Exit status", "\"Error\""})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
-    EXPECT_EQ(framecalc({"convert", "--help"}).out, help.out);
-    EXPECT_EQ(framecalc({"--version"}).out, "framecalc " FRAMECALC_VERSION "\n");
+    EXPECT_EQ(runFramecalc({"convert", "--help"}).out, help.out);
+    EXPECT_EQ(runFramecalc({"--version"}).out, "framecalc " FRAMECALC_VERSION "\n");
 }
 
 TEST(FramecalcCommandLineTest, DoubleDashTakesWhatFollowsAsValues) {
@@ -384,13 +387,13 @@ TEST(FramecalcCommandLineTest, DoubleDashTakesWhatFollowsAsValues) {
              std::vector<std::string>{"convert", "--", "-4094", "--from", "frames", "--to", "25"},
              std::vector<std::string>{"convert", "--from", "frames", "--to", "25", "--", "-4094"},
              std::vector<std::string>{"convert", "--from=frames", "--", "-4094", "--to=25"}}) {
-        const Outcome run = framecalc(args);
+        const Outcome run = runFramecalc(args);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, "-00:02:43:19\n");
         EXPECT_EQ(run.err, "");
     }
     EXPECT_EQ(eval("frames", {"--", "-10", "+", "4", "="}), "-6\n");
     // What only looks like an option is a value after "--", and is refused as one.
-    expectUsageError(framecalc({"convert", "--", "-x", "--from", "frames", "--to", "25"}), "'-x'");
-    expectUsageError(framecalc({"convert", "--", "--help", "--from", "frames", "--to", "25"}), "'--help'");
+    expectUsageError(runFramecalc({"convert", "--", "-x", "--from", "frames", "--to", "25"}), "'-x'");
+    expectUsageError(runFramecalc({"convert", "--", "--help", "--from", "frames", "--to", "25"}), "'--help'");
 }

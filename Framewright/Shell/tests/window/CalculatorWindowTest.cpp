@@ -18,6 +18,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include <QClipboard>
 #include <QFile>
@@ -346,6 +347,57 @@ TEST_F(MenuTest, CopyAndPasteGoThroughTheClipboard) {
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(primary(), "00:01:12:00");
     EXPECT_EQ(framewright::testsupport::historyLines(store()).back(), "=|00:01:12:00|25");
+}
+
+// A column on the clipboard: the Edit menu offers "Paste Column" on the same key, and the column,
+// made of values copied one by one, is added up into one calculation. A column with a line that
+// does not read leaves display and history as they were, and an alert names the line.
+TEST_F(MenuTest, PastingAColumnAddsItUpOrNamesTheLineThatDoesNotRead) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    QStringList copied;
+    for (const auto& digits : {std::vector{Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_0}, std::vector{Qt::Key_5, Qt::Key_1, Qt::Key_2}}) {
+        for (Qt::Key k : digits) key(k);
+        key(Qt::Key_C, Qt::ControlModifier);
+        copied << clipboard->text();
+        key(Qt::Key_A);
+    }
+    EXPECT_EQ(copied, (QStringList{"00:00:10:00", "00:00:05:12"}));
+    click(QStringLiteral("Menu_Edit"));
+    EXPECT_EQ(text(QStringLiteral("MenuItem_Paste")), "Paste");
+    click(QStringLiteral("Menu_Edit"));
+
+    clipboard->setText(QStringLiteral("Duration\r\n") + copied.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    click(QStringLiteral("Menu_Edit"));
+    EXPECT_EQ(item(QStringLiteral("MenuItem_Paste")), nullptr);
+    EXPECT_EQ(text(QStringLiteral("MenuItem_PasteColumn")), "Paste Column");
+    EXPECT_EQ(text(QStringLiteral("MenuItem_PasteColumnShortcut")), "Ctrl+V");
+    click(QStringLiteral("MenuItem_PasteColumn"));
+    EXPECT_EQ(primary(), "00:00:15:12");
+    // The history, empty until then, shows the calculation recorded in one go, at its bottom.
+    settle();
+    QQuickItem* list = item(QStringLiteral("HistoryList"));
+    QQuickItem* newest = nullptr;
+    QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, newest), Q_ARG(int, 0));
+    ASSERT_NE(newest, nullptr);
+    EXPECT_NEAR(sceneRect(list).bottom(), sceneRect(newest).bottom(), 1.0);
+    const std::vector<std::string> summed{"|00:00:10:00|25", "+|00:00:05:12|25", "=|00:00:15:12|25"};
+    EXPECT_EQ(framewright::testsupport::historyLines(store()), summed);
+
+    clipboard->setText(QStringLiteral("00:00:01:00\n\nclip 2\n"));
+    key(Qt::Key_V, Qt::ControlModifier);
+    QQuickItem* alert = item(QStringLiteral("PasteAlert"));
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->isVisible());
+    EXPECT_TRUE(text(QStringLiteral("PasteAlertMessage")).contains(QStringLiteral("Line 3")));
+    EXPECT_EQ(text(QStringLiteral("PasteAlertLine")), "clip 2");
+    EXPECT_EQ(primary(), "00:00:15:12");
+    EXPECT_EQ(framewright::testsupport::historyLines(store()), summed);
+    // The alert has the keyboard: Return closes it, and the calculator takes keys again.
+    key(Qt::Key_Return);
+    EXPECT_FALSE(alert->isVisible());
+    EXPECT_EQ(primary(), "00:00:15:12");
+    key(Qt::Key_7);
+    EXPECT_EQ(primary(), "00:00:00:07");
 }
 
 // Copy writes a film value as the number locale shows it (a decimal comma, other digits); Paste
