@@ -203,6 +203,10 @@
         <source>Create</source>
         <translation>Erstellen</translation>
     </message>
+    <message>
+        <source>Paste Column</source>
+        <translation>Spalte einfügen</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -216,6 +220,21 @@
     <message>
         <source>No entries</source>
         <translation>Keine Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>PasteAlert</name>
+    <message>
+        <source>The column was not pasted</source>
+        <translation>Die Spalte wurde nicht eingefügt</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a value in the primary format:</source>
+        <translation>Zeile %1 ist kein Wert im primären Format:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

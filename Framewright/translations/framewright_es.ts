@@ -203,6 +203,10 @@
         <source>Create</source>
         <translation>Crear</translation>
     </message>
+    <message>
+        <source>Paste Column</source>
+        <translation>Pegar columna</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -216,6 +220,21 @@
     <message>
         <source>No entries</source>
         <translation>Sin entradas</translation>
+    </message>
+</context>
+<context>
+    <name>PasteAlert</name>
+    <message>
+        <source>The column was not pasted</source>
+        <translation>No se pegó la columna</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a value in the primary format:</source>
+        <translation>La línea %1 no es un valor en el formato principal:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

@@ -203,6 +203,10 @@
         <source>Create</source>
         <translation>Créer</translation>
     </message>
+    <message>
+        <source>Paste Column</source>
+        <translation>Coller la colonne</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -216,6 +220,21 @@
     <message>
         <source>No entries</source>
         <translation>Aucune entrée</translation>
+    </message>
+</context>
+<context>
+    <name>PasteAlert</name>
+    <message>
+        <source>The column was not pasted</source>
+        <translation>La colonne n&apos;a pas été collée</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a value in the primary format:</source>
+        <translation>La ligne %1 n&apos;est pas une valeur au format principal :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

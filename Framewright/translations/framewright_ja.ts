@@ -203,6 +203,10 @@
         <source>Create</source>
         <translation>作成</translation>
     </message>
+    <message>
+        <source>Paste Column</source>
+        <translation>列を貼り付け</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -216,6 +220,21 @@
     <message>
         <source>No entries</source>
         <translation>項目がありません</translation>
+    </message>
+</context>
+<context>
+    <name>PasteAlert</name>
+    <message>
+        <source>The column was not pasted</source>
+        <translation>列は貼り付けられませんでした</translation>
+    </message>
+    <message>
+        <source>Line %1 is not a value in the primary format:</source>
+        <translation>%1 行目はメインの形式の値ではありません：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
