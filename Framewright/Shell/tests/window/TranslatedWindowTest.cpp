@@ -4,6 +4,8 @@
 #include "ProgramHarness.h"
 
 #include "AppState.h"
+#include "ShownFormatName.h"
+#include "SpokenForm.h"
 #include "Translations.h"
 
 #include "Kitbase/InterfaceLanguage.h"
@@ -149,6 +151,23 @@ TEST(TranslationsTest, ChoosesTheFirstTranslatedLanguage) {
         EXPECT_EQ(QCoreApplication::translate("Main", "File"), QString::fromUtf8("Datei"));
     }
     EXPECT_EQ(QCoreApplication::translate("Main", "File"), "File") << "removed with its owner";
+    kitbase::InterfaceLanguage::setCurrent("");
+}
+
+// Stored English labels shown and spoken in German: whole names where they have a translation,
+// else word by word, figures and trade abbreviations as written.
+TEST(TranslationsTest, FormatLabelsAreShownAndSpokenInTheLanguage) {
+    using framewright::ShownFormatName;
+    using framewright::SpokenForm;
+    const framewright::Translations german({QStringLiteral("de")});
+    EXPECT_EQ(ShownFormatName::of("1000ft rolls"), QString::fromUtf8("1000-ft-Rollen"));
+    EXPECT_EQ(ShownFormatName::of("Metres Super 8mm"), QString::fromUtf8("Meter Super 8mm"));
+    EXPECT_EQ(ShownFormatName::of("FT:FRM 35mm 2p"), QString::fromUtf8("FT:FRM 35mm 2p"));
+    EXPECT_EQ(ShownFormatName::of("29.97DF"), QString::fromUtf8("29.97DF"));
+    EXPECT_EQ(ShownFormatName::attributeValue("YES"), QString::fromUtf8("JA"));
+    EXPECT_EQ(SpokenForm::formatLabel("FT:FRM 35mm 2p"), "Fuß und Frames 35 Millimeter 2 Perforationen");
+    EXPECT_EQ(SpokenForm::formatLabel("25"), "25 Bilder pro Sekunde");
+    EXPECT_EQ(SpokenForm::historyLine("add", "00:00:01:00", "29.97DF"), "plus, 00:00:01:00, 29.97 Drop-Frame");
     kitbase::InterfaceLanguage::setCurrent("");
 }
 
