@@ -7,13 +7,15 @@
 # texts). --text-report also writes <shot>.texts beside each PNG: one line per shown text and how
 # it fits (see FRAMEWRIGHT_TEXT_REPORT in Framewright/Shell/DeveloperHooks.h).
 # Each shot starts from a fresh home (scratch settings and history). To add one, add a line to
-# `shots`: name|layout|keys|paste|primary|extra, where layout is calculator, settings or history;
+# `shots`: name|layout|keys|paste|primary|extra|home, where layout is calculator, settings or history;
 # keys are keypad keys by raw value, comma-separated ("1", "00", ".", "plus", "minus",
 # "multiply", "divide", "TC÷", "equal", "AC", "C", "delete.left"), pressed before the shot; paste
 # is text pasted after them ("\n" ends a line, so a column can be pasted); primary, when given,
 # is the JSON of the primary slot's format, saved in the settings before the start; extra is
-# more VARIABLE=value settings for the program,
-# space-separated (see Framewright/Shell/DeveloperHooks.h: an open menu, the save panel).
+# more VARIABLE=value settings for the program, space-separated (see
+# Framewright/Shell/DeveloperHooks.h: an open menu, the save panel); home "unwritable" starts the
+# program with a home it cannot write (as root: as the unprivileged user 65534 through setpriv,
+# since root writes anywhere).
 set -euo pipefail
 # Debug builds carry the leak checker; Qt Quick keeps its image cache past the check at exit.
 cd "$(dirname "$0")/.."
@@ -52,11 +54,12 @@ shots=(
     "menu-edit|calculator||||FRAMEWRIGHT_SCREENSHOT_MENU=1"
     "menu-view|calculator||||FRAMEWRIGHT_SCREENSHOT_MENU=2"
     "save-panel|calculator||||FRAMEWRIGHT_SCREENSHOT_SAVE_PANEL=1"
+    "history-not-saved|calculator|1,plus,2,equal||||unwritable"
 )
 
 mkdir -p "$out_dir"
 for shot in "${shots[@]}"; do
-    IFS='|' read -r name layout keys paste primary extra <<<"$shot"
+    IFS='|' read -r name layout keys paste primary extra home_kind <<<"$shot"
     paste=$(printf '%b' "$paste")
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
         continue
@@ -68,12 +71,32 @@ for shot in "${shots[@]}"; do
         printf '[General]\ntimecode.descriptor.primary="@ByteArray(%s)"\n' "${primary//\"/\\\"}" \
             >"$home/config/Framewright/Framewright.conf"
     fi
+    shot_file="$out_dir/$name.png"
+    run_as=()
+    if [ "${home_kind:-}" = unwritable ]; then
+        # The shot is written to a folder of its own that the user may write; the home is not.
+        shot_dir=$(mktemp -d)
+        chmod 777 "$shot_dir"
+        shot_file="$shot_dir/$name.png"
+        if [ "$(id -u)" = 0 ]; then
+            chown 65534:65534 "$home/runtime"
+            run_as=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+        fi
+        chmod 555 "$home"
+    fi
     env QT_QPA_PLATFORM=offscreen HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
         XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
         LSAN_OPTIONS="suppressions=$PWD/Framewright/Shell/tests/window/lsan.supp:print_suppressions=0" \
-        FRAMEWRIGHT_SCREENSHOT="$out_dir/$name.png" FRAMEWRIGHT_SCREENSHOT_LAYOUT="$layout" \
+        FRAMEWRIGHT_SCREENSHOT="$shot_file" FRAMEWRIGHT_SCREENSHOT_LAYOUT="$layout" \
         FRAMEWRIGHT_SCREENSHOT_KEYS="$keys" FRAMEWRIGHT_SCREENSHOT_PASTE="$paste" LANGUAGE="$language" \
-        FRAMEWRIGHT_TEXT_REPORT="$( [ $text_report = 1 ] && echo "$out_dir/$name.texts" )" ${extra:-} "$program" >/dev/null
+        FRAMEWRIGHT_TEXT_REPORT="$( [ $text_report = 1 ] && echo "${shot_file%.png}.texts" )" ${extra:-} \
+        "${run_as[@]}" "$(realpath "$program")" >/dev/null
+    if [ "${home_kind:-}" = unwritable ]; then
+        mv "$shot_file" "$out_dir/$name.png"
+        if [ $text_report = 1 ]; then mv "${shot_file%.png}.texts" "$out_dir/$name.texts"; fi
+        rm -rf "$shot_dir"
+        chmod 755 "$home"
+    fi
     rm -rf "$home"
     echo "$out_dir/$name.png"
 done

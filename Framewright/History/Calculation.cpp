@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 namespace framewright {
 
@@ -52,11 +53,12 @@ std::vector<std::shared_ptr<Operation>> Calculation::sortedOperations() const {
 
 namespace {
 
-[[noreturn]] void stopOnStoreError(const PersistenceController& controller, const char* what,
-                                   const kitbase::StoreError& error) {
+// A fetch that fails (a damaged page) finds nothing: the history carries on without what it
+// cannot read, and the next start checks the file.
+void reportStoreError(const PersistenceController& controller, const char* what, const kitbase::StoreError& error) {
     controller.noteStoreFailure(error);
-    PersistenceController::fatalError(std::string(what) + error.localizedDescription() + ", " +
-                                      error.userInfoDescription());
+    std::printf("%s%s, %s\n", what, error.localizedDescription().c_str(), error.userInfoDescription().c_str());
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -68,8 +70,10 @@ std::shared_ptr<Calculation> Calculation::currentCalculation(PersistenceControll
     request.sortDescriptors = {{"lastModified", false}};
     request.fetchLimit = 1;
     std::vector<std::shared_ptr<kitbase::ManagedObject>> results;
-    if (auto error = controller.viewContext().fetch(request, results))
-        stopOnStoreError(controller, "Error fetching current calculation: ", *error);
+    if (auto error = controller.viewContext().fetch(request, results)) {
+        reportStoreError(controller, "Error fetching current calculation: ", *error);
+        results.clear();
+    }
     return results.empty() ? nullptr : std::static_pointer_cast<Calculation>(results.front());
 }
 
@@ -110,8 +114,10 @@ std::vector<std::shared_ptr<Calculation>> Calculation::allCalculations(Persisten
     request.sortDescriptors = {{"lastModified", false}};
     request.relationshipKeyPathsForPrefetching = {"operations"};
     std::vector<std::shared_ptr<kitbase::ManagedObject>> results;
-    if (auto error = controller.viewContext().fetch(request, results))
-        stopOnStoreError(controller, "Error fetching all calculations: ", *error);
+    if (auto error = controller.viewContext().fetch(request, results)) {
+        reportStoreError(controller, "Error fetching all calculations: ", *error);
+        results.clear();
+    }
     std::vector<std::shared_ptr<Calculation>> calculations;
     calculations.reserve(results.size());
     for (auto& object : results) calculations.push_back(std::static_pointer_cast<Calculation>(object));
@@ -126,9 +132,10 @@ void Calculation::deleteAllCalculations(PersistenceController& controller) {
         if (object->entity().name == entityName) context.deleteObject(object);
     kitbase::BatchDeleteRequest request;
     request.entityName = std::string(entityName);
+    // A store that refuses the deletion keeps the history; the failure is logged.
     if (auto error = context.executeAndMergeChanges(request))
-        stopOnStoreError(controller, "Error in executeAndMergeChanges when deleting all calculations: ", *error);
-    if (auto error = context.save()) stopOnStoreError(controller, "Error saving viewContext when deleting all calculations: ", *error);
+        reportStoreError(controller, "Error in executeAndMergeChanges when deleting all calculations: ", *error);
+    controller.saveContext();
 }
 
 } // namespace framewright

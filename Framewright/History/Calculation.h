@@ -8,8 +8,8 @@
 //
 // The store operations work on a controller's main context, the shared controller's unless
 // another is given. Only recordOperation() and deleteAllCalculations() save; every other change
-// stays pending until the next PersistenceController::saveContext(). A store that cannot be
-// read stops the program with the operation's message.
+// stays pending until the next PersistenceController::saveContext(). A fetch that fails prints
+// "<operation's message><error>, <user info>" on standard output and finds nothing.
 
 #include "PersistenceController.h"
 

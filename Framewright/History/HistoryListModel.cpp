@@ -76,6 +76,7 @@ HistoryListModel::HistoryListModel(PersistenceController& controller, QObject* p
     : QAbstractListModel(parent), controller_(&controller), clock_([] { return std::chrono::system_clock::now(); }) {
     connect(&controller.viewContext(), &kitbase::ManagedObjectContext::objectsDidChange, this,
             &HistoryListModel::storeDidChange);
+    connect(&controller, &PersistenceController::saveProblemChanged, this, &HistoryListModel::saveProblemChanged);
     timer_.setInterval(defaultRefreshInterval);
     connect(&timer_, &QTimer::timeout, this, &HistoryListModel::refreshTimestamps);
     if (QCoreApplication::instance() != nullptr) timer_.start(); // timers need the event loop

@@ -47,6 +47,8 @@ class HistoryListModel : public QAbstractListModel {
     Q_PROPERTY(bool newestFirst READ newestFirst WRITE setNewestFirst NOTIFY newestFirstChanged FINAL)
     Q_PROPERTY(int timestampRefreshInterval READ timestampRefreshInterval WRITE setTimestampRefreshInterval NOTIFY
                    timestampRefreshIntervalChanged FINAL)
+    // The store's PersistenceController::saveProblem: the panel's banner ("" while lines are saved).
+    Q_PROPERTY(QString saveProblem READ saveProblem NOTIFY saveProblemChanged FINAL)
 
 public:
     enum Role {
@@ -77,6 +79,7 @@ public:
     int count() const { return static_cast<int>(rows().size()); }
     bool newestFirst() const { return newestFirst_; }
     void setNewestFirst(bool newestFirst);
+    QString saveProblem() const { return controller_ ? controller_->saveProblem() : QString(); }
 
     // Texts for sharing: the whole history, or one row's calculation ("" for a bad row).
     Q_INVOKABLE QString historyText() const;
@@ -106,6 +109,7 @@ signals:
     void countChanged();
     void newestFirstChanged();
     void timestampRefreshIntervalChanged();
+    void saveProblemChanged();
     // The store's context changed (after the rows have followed it).
     void storeChanged();
 

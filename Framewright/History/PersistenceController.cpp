@@ -8,7 +8,11 @@
 #include <QtDebug>
 
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -27,16 +31,60 @@ std::unique_ptr<PersistenceController>& sharedSlot() {
     return slot;
 }
 
-// Errors that mean this file cannot be used as a store (as opposed to a busy or full disk).
-bool isUnreadableFile(const kitbase::StoreError& error) {
+// Errors that mean the file's contents are damaged (as opposed to its permissions, its folder
+// or a full disk, which say nothing about the history in it).
+bool isDamagedFile(const kitbase::StoreError& error) {
     if (error.domain != "SQLite") return false;
     switch (error.code & 0xff) {
     case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-    case SQLITE_READONLY: return true;
+    case SQLITE_NOTADB: return true;
     default: return false;
+    }
+}
+
+enum class Cause { pathThroughFile, folderInPlace, notAllowed, diskFull, diskError, other };
+
+// SQLite reports a write cut short by a full disk or by the process's file size limit as a bare
+// I/O error, without the system's reason: look whether there is room left for the store.
+bool noRoomFor(const fs::path& file) {
+    std::error_code ec;
+    fs::path folder = file.parent_path();
+    while (!folder.empty() && !fs::is_directory(folder, ec) && folder != folder.parent_path()) folder = folder.parent_path();
+    struct statvfs disk {};
+    constexpr unsigned long long margin = 1u << 20; // a few saves' worth of pages
+    if (statvfs(folder.c_str(), &disk) == 0 &&
+        static_cast<unsigned long long>(disk.f_bavail) * disk.f_frsize < margin)
+        return true;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return false;
+    std::uintmax_t largest = 0;
+    for (const fs::path& part : {file, fs::path(file.string() + "-wal")})
+        if (const auto size = fs::file_size(part, ec); !ec) largest = std::max(largest, size);
+    return largest + margin > limit.rlim_cur;
+}
+
+Cause causeOf(const kitbase::StoreError& error, const fs::path& file) {
+    std::error_code ec;
+    if (fs::is_directory(file, ec)) return Cause::folderInPlace;
+    switch (error.systemError) {
+    case ENOTDIR: return Cause::pathThroughFile;
+    case EISDIR: return Cause::folderInPlace;
+    case EACCES:
+    case EPERM:
+    case EROFS: return Cause::notAllowed;
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT: return Cause::diskFull;
+    default: break;
+    }
+    if (error.domain != "SQLite") return Cause::other;
+    switch (error.code & 0xff) {
+    case SQLITE_FULL: return Cause::diskFull;
+    case SQLITE_PERM:
+    case SQLITE_READONLY:
+    case SQLITE_AUTH: return Cause::notAllowed;
+    case SQLITE_IOERR: return noRoomFor(file) ? Cause::diskFull : Cause::diskError;
+    default: return Cause::other;
     }
 }
 
@@ -116,16 +164,17 @@ bool PersistenceController::loadStore(kitbase::PersistentContainer& container,
 fs::path PersistenceController::damageMarker() const { return storeFile_.string() + ".needs-check"; }
 
 void PersistenceController::noteStoreFailure(const kitbase::StoreError& error) const {
-    if (!isUnreadableFile(error)) return;
+    if (!isDamagedFile(error)) return;
     std::ofstream(damageMarker()) << error.description() << '\n';
 }
 
-std::unique_ptr<kitbase::PersistentContainer> PersistenceController::makeContainer() const {
+std::unique_ptr<kitbase::PersistentContainer> PersistenceController::makeContainer(bool inMemory) const {
     auto container = std::make_unique<kitbase::PersistentContainer>("CalculationHistoryModel", managedObjectModel());
     auto& descriptions = container->persistentStoreDescriptions();
     if (descriptions.empty()) fatalError("persistentContainer: Failed to retrieve a persistent store description.");
     kitbase::PersistentStoreDescription& description = descriptions.front();
     description.url = storeFile_;
+    description.inMemory = inMemory;
     description.persistentHistoryTracking = true;
     description.remoteChangeNotificationPost = true;
     return container;
@@ -154,7 +203,7 @@ kitbase::PersistentContainer& PersistenceController::persistentContainer() {
         }
     }
     fs::remove(damageMarker(), ec);
-    if (!loaded && isUnreadableFile(*error) && fs::exists(storeFile_)) {
+    if (!loaded && isDamagedFile(*error) && fs::is_regular_file(storeFile_, ec)) {
         if (const auto aside = moveAside(storeFile_, keptLog)) {
             std::cout << "The history store " << storeFile_.string() << " could not be read ("
                       << error->localizedDescription() << "); it was moved to " << aside->string()
@@ -162,8 +211,18 @@ kitbase::PersistentContainer& PersistenceController::persistentContainer() {
             loadStore(*container, error);
         }
     }
-    if (error) fatalError("Unresolved error " + errorText(*error));
     if (!keptLog.empty()) fs::remove(keptLog, ec);
+    if (error) {
+        // The file cannot be used: the session keeps its history in memory and says so.
+        const kitbase::StoreError cause = *error;
+        container = makeContainer(true);
+        if (!loadStore(*container, error)) fatalError("Unresolved error " + errorText(*error)); // out of memory
+        inMemory_ = true;
+        qWarning().noquote() << QString::fromStdString("The history store " + storeFile_.string() +
+                                                       " cannot be used (" + errorText(cause) +
+                                                       "); this session's history is kept in memory.");
+        setSaveProblem(&cause);
+    }
 
     // Merged changes keep unsaved in-memory values attribute by attribute (the context's rule).
     container->viewContext().setAutomaticallyMergesChangesFromParent(true);
@@ -178,8 +237,42 @@ void PersistenceController::saveContext() {
     if (!context.hasChanges()) return;
     if (auto error = context.save()) {
         noteStoreFailure(*error);
-        qCritical().noquote() << QString::fromStdString("Unresolved error saving context: " + errorText(*error));
+        // A full disk fails every key press the same way: the log says it once.
+        const std::string text = errorText(*error);
+        if (text != lastSaveFailure_)
+            qCritical().noquote() << QString::fromStdString("Unresolved error saving context: " + text);
+        lastSaveFailure_ = text;
+        setSaveProblem(&*error);
+        return;
     }
+    lastSaveFailure_.clear();
+    if (!inMemory_) setSaveProblem(nullptr);
+}
+
+QString PersistenceController::problemText(const kitbase::StoreError* error) const {
+    if (!error) return {};
+    const QString file = QString::fromStdString(storeFile_.string());
+    QString reason;
+    switch (causeOf(*error, storeFile_)) {
+    case Cause::pathThroughFile:
+        reason = tr("the folder for %1 cannot be made, because a file stands in its path").arg(file);
+        break;
+    case Cause::folderInPlace: reason = tr("%1 is a folder, not a file").arg(file); break;
+    case Cause::notAllowed: reason = tr("you do not have permission to write %1").arg(file); break;
+    case Cause::diskFull: reason = tr("the disk holding %1 is full").arg(file); break;
+    case Cause::diskError: reason = tr("the disk reported an error writing %1").arg(file); break;
+    case Cause::other:
+        reason = tr("%1 cannot be used (%2)").arg(file, QString::fromStdString(error->localizedDescription()));
+        break;
+    }
+    return tr("History can't be saved: %1. This session's calculations are kept until you quit.").arg(reason);
+}
+
+void PersistenceController::setSaveProblem(const kitbase::StoreError* error) {
+    QString text = problemText(error);
+    if (text == saveProblem_) return;
+    saveProblem_ = std::move(text);
+    emit saveProblemChanged();
 }
 
 } // namespace framewright

@@ -9,9 +9,14 @@
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QStringList>
 #include <QTimer>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <memory>
+#include <string>
 
 namespace framewright {
 
@@ -61,9 +66,41 @@ QQuickWindow* openRequestedPopups(QQuickWindow* window) {
     return window;
 }
 
+// Presses `keys` in turn for ever, reporting each returned press; unknown keys stop the program.
+void typeForever(QQmlApplicationEngine& engine, const QStringList& keys) {
+    QObject::connect(&engine, &QQmlApplicationEngine::objectCreated, &engine, [keys](QObject* object) {
+        auto* window = qobject_cast<QQuickWindow*>(object);
+        if (window == nullptr) return;
+        auto* typist = new QTimer(window);
+        typist->setInterval(0);
+        auto presses = std::make_shared<long long>(0);
+        QObject::connect(typist, &QTimer::timeout, window, [keys, presses, typist] {
+            const QString& key = keys[static_cast<qsizetype>(*presses % keys.size())];
+            if (!CalculatorModel::shared().keyPressedByRawValue(key)) {
+                std::fprintf(stderr, "FRAMEWRIGHT_TYPE_KEYS: no key \"%s\"\n", qPrintable(key));
+                typist->stop();
+                QCoreApplication::exit(2);
+                return;
+            }
+            // Unbuffered: a kill right after this line must not swallow it.
+            const std::string line = std::to_string(++*presses) + "\n";
+            if (::write(STDOUT_FILENO, line.data(), line.size()) < 0) typist->stop();
+        });
+        QObject::connect(window, &QQuickWindow::frameSwapped, typist, [typist] {
+            if (!typist->isActive() && typist->property("started").isNull()) {
+                typist->setProperty("started", true);
+                typist->start();
+            }
+        });
+    });
+}
+
 } // namespace
 
 void installDeveloperHooks(QQmlApplicationEngine& engine) {
+    const QStringList typedKeys =
+        qEnvironmentVariable("FRAMEWRIGHT_TYPE_KEYS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (!typedKeys.isEmpty()) typeForever(engine, typedKeys);
     const bool exitAfterFirstFrame = qEnvironmentVariableIntValue("FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME") == 1;
     const QString screenshotPath = qEnvironmentVariable("FRAMEWRIGHT_SCREENSHOT");
     const QString textReportPath = qEnvironmentVariable("FRAMEWRIGHT_TEXT_REPORT");

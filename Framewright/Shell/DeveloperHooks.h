@@ -9,7 +9,12 @@
 //   FRAMEWRIGHT_SCREENSHOT_PASTE=<text>    text pasted (as by Paste) after those keys;
 //   FRAMEWRIGHT_SCREENSHOT_MENU=<n>        the n-th menu of the menu bar open (0 is File);
 //   FRAMEWRIGHT_SCREENSHOT_SAVE_PANEL=1    "Save History..." open; when its dialog has a window
-//                                          of its own, that window is shot.
+//                                          of its own, that window is shot;
+//   FRAMEWRIGHT_TYPE_KEYS=<k>,<k>,...      once the first frame is on screen, press these keypad
+//                                          keys (by raw value) over and over, one per turn of the
+//                                          event loop, writing after each press has returned the
+//                                          count of presses so far on standard output, one a line
+//                                          (the test that kills the program while it types).
 //   FRAMEWRIGHT_TEXT_REPORT=<file>          with either of the first two: write, at the first
 //                                          frame or the shot, how each shown text fits (see
 //                                          TextFitReport.h).

@@ -37,7 +37,7 @@ void PersistentContainer::loadPersistentStores(
         return;
     }
     viewContext_->setStore(store_.get());
-    if (description.remoteChangeNotificationPost && QCoreApplication::instance()) {
+    if (description.remoteChangeNotificationPost && !description.inMemory && QCoreApplication::instance()) {
         pollTimer_ = new QTimer(this);
         pollTimer_->setInterval(static_cast<int>(description.remoteChangePollInterval.count()));
         connect(pollTimer_, &QTimer::timeout, this, [this] { checkForRemoteChanges(); });

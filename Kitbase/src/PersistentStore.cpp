@@ -19,6 +19,7 @@ enum ChangeKind : int { changeInserted = 0, changeUpdated = 1, changeDeleted = 2
 constexpr auto historyKeptFor = std::chrono::seconds(60);
 constexpr auto trimEvery = std::chrono::seconds(30);
 constexpr std::size_t keysPerQuery = 500;
+constexpr int walPagesBeforeCheckpoint = 1000; // SQLite's own default for its automatic checkpoint
 
 std::string sqlName(const std::string& identifier) {
     std::string out = "\"";
@@ -138,6 +139,7 @@ PersistentStore::PersistentStore(PersistentStoreDescription description, std::sh
 }
 
 PersistentStore::~PersistentStore() {
+    checkpointer_.reset(); // the last connection to close copies the rest of the log back
     for (auto& [sql, stmt] : statements_) sqlite3_finalize(stmt);
     sqlite3_close_v2(db_);
 }
@@ -146,6 +148,9 @@ StoreError PersistentStore::errorFromDatabase(int resultCode) const {
     StoreError error;
     error.code = db_ ? sqlite3_extended_errcode(db_) : resultCode;
     if (error.code == SQLITE_OK) error.code = resultCode;
+    // SQLite keeps the system's error only for these; for others it would be a stale one.
+    const int primary = error.code & 0xff;
+    if (db_ && (primary == SQLITE_CANTOPEN || primary == SQLITE_IOERR)) error.systemError = sqlite3_system_errno(db_);
     error.message = db_ && sqlite3_errcode(db_) != SQLITE_OK ? sqlite3_errmsg(db_) : sqlite3_errstr(resultCode);
     error.userInfo.emplace_back("path", description_.url.string());
     return error;
@@ -173,7 +178,7 @@ std::optional<StoreError> PersistentStore::exec(const char* sql) {
 std::unique_ptr<PersistentStore> PersistentStore::open(const PersistentStoreDescription& description,
                                                        std::shared_ptr<const ManagedObjectModel> model, StoreError& error) {
     std::unique_ptr<PersistentStore> store(new PersistentStore(description, std::move(model)));
-    if (description.url.has_parent_path()) {
+    if (!description.inMemory && description.url.has_parent_path()) {
         std::error_code ec;
         std::filesystem::create_directories(description.url.parent_path(), ec);
         if (ec) {
@@ -181,12 +186,15 @@ std::unique_ptr<PersistentStore> PersistentStore::open(const PersistentStoreDesc
             error.code = StoreError::fileSystem;
             error.message = "The folder " + description.url.parent_path().string() + " could not be made: " + ec.message();
             error.userInfo = {{"path", description.url.string()}};
+            error.systemError = ec.value();
             return nullptr;
         }
     }
     // One thread uses a connection (the context's), so SQLite's own locking per call is not needed.
-    const int rc = sqlite3_open_v2(description.url.c_str(), &store->db_,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX |
+                      (description.inMemory ? SQLITE_OPEN_MEMORY : 0);
+    const int rc = sqlite3_open_v2(description.inMemory ? ":memory:" : description.url.c_str(), &store->db_, flags,
+                                   nullptr);
     if (rc != SQLITE_OK) {
         error = store->errorFromDatabase(rc);
         return nullptr;
@@ -196,6 +204,18 @@ std::unique_ptr<PersistentStore> PersistentStore::open(const PersistentStoreDesc
     if (auto failure = store->prepareSchema()) {
         error = *failure;
         return nullptr;
+    }
+    if (!description.inMemory) {
+        // Checkpoints leave the commits: a thread of their own does them once the log is long.
+        store->checkpointer_ = std::make_unique<WalCheckpointer>(description.url);
+        sqlite3_wal_autocheckpoint(store->db_, 0);
+        sqlite3_wal_hook(
+            store->db_,
+            [](void* checkpointer, sqlite3*, const char*, int pages) {
+                if (pages >= walPagesBeforeCheckpoint) static_cast<WalCheckpointer*>(checkpointer)->requestCheckpoint();
+                return SQLITE_OK;
+            },
+            store->checkpointer_.get());
     }
     return store;
 }
@@ -211,14 +231,19 @@ std::optional<StoreError> PersistentStore::prepareSchema() {
         const int rc = sqlite3_step(stmt);
         if (rc != SQLITE_ROW) return errorFromDatabase(rc);
         const std::string mode = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        if (mode != "wal") {
+        if (mode != (description_.inMemory ? "memory" : "wal")) {
             StoreError failure = errorFromDatabase(SQLITE_CANTOPEN);
             failure.message = "The store could not be switched to write-ahead logging (journal mode " + mode + ")";
             return failure;
         }
     }
-    if (auto error = exec("PRAGMA synchronous=FULL")) return error;
-    if (auto error = exec("BEGIN IMMEDIATE")) return error;
+    // NORMAL in WAL mode: a commit writes the log without waiting for the disk; the log is
+    // synced at checkpoints. See the container's durability note.
+    if (auto error = exec("PRAGMA synchronous=NORMAL")) return error;
+    // A file opened read-only (no write permission) is still read: its schema is only checked,
+    // and the first save reports that it cannot write.
+    const bool readOnly = sqlite3_db_readonly(db_, "main") == 1;
+    if (auto error = exec(readOnly ? "BEGIN" : "BEGIN IMMEDIATE")) return error;
     auto fail = [this](StoreError error) {
         exec("ROLLBACK");
         return std::optional<StoreError>(std::move(error));

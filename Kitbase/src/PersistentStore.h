@@ -18,6 +18,7 @@
 #include "Kitbase/ObjectID.h"
 #include "Kitbase/PersistentContainer.h"
 #include "Kitbase/StoreError.h"
+#include "WalCheckpointer.h"
 
 #include <chrono>
 #include <cstddef>
@@ -136,6 +137,9 @@ private:
     std::int64_t lastSeenChange_ = 0;
     std::int64_t lastDataVersion_ = 0;
     std::chrono::steady_clock::time_point lastTrim_{};
+    // Copies the log back into the file off the caller's thread (file stores only). Declared
+    // last: it goes first, before the store's own connection closes.
+    std::unique_ptr<WalCheckpointer> checkpointer_;
 };
 
 } // namespace kitbase

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QVariant>
+#include <QtDebug>
 
 #include <cstdio>
 #include <mutex>
@@ -24,6 +25,17 @@ std::shared_ptr<QSettings>& storeSlot() {
 
 QString toQString(std::string_view key) {
     return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+// Settings whose file cannot be written stay in memory for the session: the first change after
+// a failed write says so, once per store. (QSettings writes later, from the event loop, so its
+// status tells only after the fact.)
+void reportWhenUnwritable(QSettings& settings) {
+    static constexpr const char* reported = "kitbaseUnwritableReported";
+    if (settings.status() != QSettings::AccessError || settings.property(reported).toBool()) return;
+    settings.setProperty(reported, true);
+    qWarning("The settings cannot be saved to %s; they are kept until the program quits.",
+             qPrintable(settings.fileName()));
 }
 
 } // namespace
@@ -51,7 +63,9 @@ std::optional<QByteArray> UserDefaultsManager::data(std::string_view key) {
 }
 
 void UserDefaultsManager::setData(const QByteArray& bytes, std::string_view key) {
-    user()->setValue(toQString(key), bytes);
+    const auto store = user();
+    store->setValue(toQString(key), bytes);
+    reportWhenUnwritable(*store);
 }
 
 std::optional<std::int64_t> UserDefaultsManager::integer(std::string_view key) {
@@ -88,15 +102,21 @@ std::optional<std::int64_t> UserDefaultsManager::integer(std::string_view key) {
 }
 
 void UserDefaultsManager::setInteger(std::int64_t value, std::string_view key) {
-    user()->setValue(toQString(key), QVariant::fromValue(static_cast<qlonglong>(value)));
+    const auto store = user();
+    store->setValue(toQString(key), QVariant::fromValue(static_cast<qlonglong>(value)));
+    reportWhenUnwritable(*store);
 }
 
 void UserDefaultsManager::remove(std::string_view key) {
-    user()->remove(toQString(key));
+    const auto store = user();
+    store->remove(toQString(key));
+    reportWhenUnwritable(*store);
 }
 
 void UserDefaultsManager::synchronize() {
-    user()->sync();
+    const auto store = user();
+    store->sync();
+    reportWhenUnwritable(*store);
 }
 
 void UserDefaultsManager::reportEncodingFailure(const char* description) {

@@ -185,3 +185,40 @@ TEST_F(UserDefaultsManagerTest, IntegerAcceptsWholeNumbersOnly) {
 }
 
 } // namespace
+
+namespace {
+
+std::vector<std::string>& warnings() {
+    static std::vector<std::string> lines;
+    return lines;
+}
+
+// A settings folder that cannot be made (a file stands in its path): the values live on in
+// memory for the session, one warning names the file, and nothing stops.
+TEST_F(UserDefaultsManagerTest, SettingsThatCannotBeWrittenStayInMemoryWithOneWarning) {
+    {
+        QFile blocker(path("blocker"));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    const QString file = path("blocker/Framewright/Framewright.conf");
+    UserDefaultsManager::setUser(openSettings(file));
+    warnings().clear();
+    const auto previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtWarningMsg) warnings().push_back(text.toStdString());
+    });
+    UserDefaultsManager::set(std::int64_t{7}, "first");
+    UserDefaultsManager::synchronize();
+    UserDefaultsManager::set(std::string("later"), "second");
+    UserDefaultsManager::setInteger(3, "count");
+    UserDefaultsManager::synchronize();
+    qInstallMessageHandler(previous);
+
+    EXPECT_EQ(UserDefaultsManager::get<std::int64_t>("first"), 7);
+    EXPECT_EQ(UserDefaultsManager::get<std::string>("second"), "later");
+    EXPECT_EQ(UserDefaultsManager::integer("count"), 3);
+    ASSERT_EQ(warnings().size(), 1u);
+    EXPECT_EQ(warnings()[0], "The settings cannot be saved to " + file.toStdString() +
+                                 "; they are kept until the program quits.");
+}
+
+} // namespace

@@ -3,12 +3,16 @@
 #include "Operation.h"
 #include "PersistenceController.h"
 
+#include <QThread>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "FileSizeLimit.h"
+
 #include <fstream>
+#include <optional>
 
 namespace {
 
@@ -21,6 +25,33 @@ using framewright::testing::HistoryStoreTest;
 using framewright::testing::lineTexts;
 using framewright::testing::record;
 using framewright::testing::rowCount;
+
+// Qt messages of one kind while the object lives.
+class MessageLog {
+public:
+    explicit MessageLog(QtMsgType kind) {
+        kind_ = kind;
+        lines().clear();
+        previous_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == kind_) lines().push_back(text.toStdString());
+        });
+    }
+    ~MessageLog() { qInstallMessageHandler(previous_); }
+    MessageLog(const MessageLog&) = delete;
+    MessageLog& operator=(const MessageLog&) = delete;
+    static std::vector<std::string>& lines() {
+        static std::vector<std::string> recorded;
+        return recorded;
+    }
+
+private:
+    static inline QtMsgType kind_ = QtDebugMsg;
+    QtMessageHandler previous_ = nullptr;
+};
+
+std::string banner(const std::string& reason) {
+    return "History can't be saved: " + reason + ". This session's calculations are kept until you quit.";
+}
 
 TEST_F(HistoryStoreTest, TheFirstLineOpensACalculationAtIndexZero) {
     EXPECT_EQ(Calculation::currentCalculation(store()), nullptr);
@@ -194,29 +225,78 @@ TEST_F(HistoryStoreTest, DeleteAllLeavesNothingInTheStoreOrTheContext) {
     EXPECT_EQ(rowCount(file(), "Operation"), 1);
 }
 
-TEST_F(HistoryStoreTest, AFailedSaveIsLoggedAndRetriedByTheNextSave) {
+TEST_F(HistoryStoreTest, AFailedSaveIsLoggedShownAndRetriedByTheNextSave) {
     auto calculation = Calculation::startNewCalculation(store());
     record(store(), calculation, CalculatorOperation::add, "1");
     framewright::testing::execute(file(), "CREATE TRIGGER refuse BEFORE INSERT ON \"Operation\" "
                                           "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END");
-    static std::vector<std::string> messages;
-    messages.clear();
-    const auto previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg) messages.push_back(text.toStdString());
-    });
-    record(store(), calculation, CalculatorOperation::result, "1");
-    qInstallMessageHandler(previous);
-
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Unresolved error saving context: Error Domain=SQLite Code=1811 \"refused by the test\", "
-                           "{path = \"" + file().string() + "\";}");
+    {
+        MessageLog critical(QtCriticalMsg);
+        record(store(), calculation, CalculatorOperation::add, "2");
+        record(store(), calculation, CalculatorOperation::result, "3"); // the same failure: logged once
+        ASSERT_EQ(MessageLog::lines().size(), 1u);
+        EXPECT_EQ(MessageLog::lines()[0], "Unresolved error saving context: Error Domain=SQLite Code=1811 \"refused by "
+                                          "the test\", {path = \"" + file().string() + "\";}");
+    }
+    EXPECT_EQ(store().saveProblem().toStdString(), banner(file().string() + " cannot be used (refused by the test)"));
     EXPECT_TRUE(store().viewContext().hasChanges());
     EXPECT_EQ(rowCount(file(), "Operation"), 1);
+    EXPECT_EQ(lineTexts(*calculation), (std::vector<std::string>{"0 + 1 Frames", "1 + 2 Frames", "2 = 3 Frames"}));
 
     framewright::testing::execute(file(), "DROP TRIGGER refuse");
     store().saveContext();
     EXPECT_FALSE(store().viewContext().hasChanges());
-    EXPECT_EQ(rowCount(file(), "Operation"), 2);
+    EXPECT_EQ(rowCount(file(), "Operation"), 3);
+    EXPECT_EQ(store().saveProblem(), "");
+    EXPECT_FALSE(store().isInMemory());
+}
+
+// A store whose file cannot be used never stops the program: the session records in memory and
+// says why, naming the file; nothing the user put there is moved or overwritten.
+TEST_F(HistoryStoreTest, AFileThatCannotBeUsedGivesASessionInMemoryThatSaysWhy) {
+    namespace fs = std::filesystem;
+    std::ofstream(dir() / "not-a-folder") << "a file where the folder should be";
+    fs::create_directory(dir() / "folder.sqlite");
+    struct Case {
+        fs::path file;
+        std::optional<rlim_t> diskSize;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {dir() / "not-a-folder" / "store.sqlite", {},
+         "the folder for " + (dir() / "not-a-folder" / "store.sqlite").string() +
+             " cannot be made, because a file stands in its path"},
+        {dir() / "folder.sqlite", {}, (dir() / "folder.sqlite").string() + " is a folder, not a file"},
+        {dir() / "full" / "store.sqlite", 2048, "the disk holding " + (dir() / "full" / "store.sqlite").string() + " is full"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.string());
+        MessageLog warnings(QtWarningMsg);
+        PersistenceController controller(c.file);
+        {
+            std::optional<framewright::testsupport::FileSizeLimit> fullDisk;
+            if (c.diskSize) fullDisk.emplace(*c.diskSize);
+            controller.persistentContainer();
+        }
+        auto calculation = Calculation::startNewCalculation(controller);
+        record(controller, calculation, CalculatorOperation::add, "1");
+        record(controller, calculation, CalculatorOperation::result, "1");
+        EXPECT_TRUE(controller.isInMemory());
+        EXPECT_FALSE(controller.viewContext().hasChanges());
+        const auto all = Calculation::allCalculations(controller);
+        ASSERT_EQ(all.size(), 1u);
+        EXPECT_EQ(lineTexts(*all[0]), (std::vector<std::string>{"0 + 1 Frames", "1 = 1 Frames"}));
+        EXPECT_EQ(controller.saveProblem().toStdString(), banner(c.reason));
+        ASSERT_EQ(MessageLog::lines().size(), 1u);
+        EXPECT_TRUE(MessageLog::lines()[0].starts_with("The history store " + c.file.string() + " cannot be used ("))
+            << MessageLog::lines()[0];
+    }
+    EXPECT_TRUE(fs::is_directory(dir() / "folder.sqlite"));
+    EXPECT_TRUE(fs::is_empty(dir() / "folder.sqlite"));
+    std::ifstream kept(dir() / "not-a-folder");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "a file where the folder should be");
+    for (const auto& entry : fs::directory_iterator(dir()))
+        EXPECT_FALSE(entry.path().filename().string().find("unreadable") != std::string::npos) << entry.path();
 }
 
 TEST_F(HistoryStoreTest, AnUnreadableStoreIsMovedAsideAndAFreshOneStarted) {
@@ -248,16 +328,6 @@ TEST_F(HistoryStoreTest, AnUnreadableStoreIsMovedAsideAndAFreshOneStarted) {
     EXPECT_EQ(framewright::testing::integrityCheck(file()), "ok");
 }
 
-TEST_F(HistoryStoreTest, AStoreThatCannotBeCreatedStopsTheProgram) {
-    std::ofstream(dir() / "not-a-folder") << "a file where the folder should be";
-    EXPECT_DEATH(
-        {
-            PersistenceController controller(dir() / "not-a-folder" / "store.sqlite");
-            Calculation::currentCalculation(controller);
-        },
-        "Fatal error: Unresolved error Error Domain=Store Code=134002 .*not-a-folder");
-}
-
 TEST_F(HistoryStoreTest, DamageFoundWhileRunningIsCheckedAtTheNextStart) {
     {
         PersistenceController writer(dir() / "damaged.sqlite");
@@ -274,12 +344,14 @@ TEST_F(HistoryStoreTest, DamageFoundWhileRunningIsCheckedAtTheNextStart) {
         out.seekp((root - 1) * page);
         out << std::string(static_cast<std::size_t>(page), 'x');
     }
-    EXPECT_DEATH(
-        {
-            PersistenceController controller(damaged);
-            Calculation::currentCalculation(controller);
-        },
-        "Fatal error: Error fetching current calculation: database disk image is malformed");
+    {
+        // The damage shows in a fetch: it finds nothing, and the program carries on.
+        PersistenceController controller(damaged);
+        ::testing::internal::CaptureStdout();
+        EXPECT_EQ(Calculation::currentCalculation(controller), nullptr);
+        EXPECT_TRUE(::testing::internal::GetCapturedStdout().starts_with(
+            "Error fetching current calculation: database disk image is malformed"));
+    }
     EXPECT_TRUE(std::filesystem::exists(damaged.string() + ".needs-check"));
 
     ::testing::internal::CaptureStdout();
@@ -288,6 +360,28 @@ TEST_F(HistoryStoreTest, DamageFoundWhileRunningIsCheckedAtTheNextStart) {
     EXPECT_NE(::testing::internal::GetCapturedStdout().find("could not be read (database disk image is malformed"),
               std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(damaged.string() + ".needs-check"));
+}
+
+} // namespace
+
+namespace {
+
+// The log is copied back into the file while the store stays open (off the saving thread), so it
+// does not grow without end: the database file alone, without its log, soon holds early lines.
+TEST_F(HistoryStoreTest, TheLogIsCopiedBackIntoTheFileWhileTheStoreIsOpen) {
+    auto calculation = Calculation::startNewCalculation(store());
+    for (int n = 0; n < 400; ++n) record(store(), calculation, CalculatorOperation::add, std::to_string(n));
+    const auto copy = dir() / "file-alone.sqlite";
+    long copied = 0;
+    for (int tries = 0; tries < 50 && copied == 0; ++tries) {
+        std::filesystem::copy_file(file(), copy, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::remove(copy.string() + "-wal");
+        copied = rowCount(copy, "Operation");
+        if (copied <= 0) QThread::msleep(100);
+    }
+    EXPECT_GT(copied, 0) << "log size " << std::filesystem::file_size(file().string() + "-wal");
+    EXPECT_LT(std::filesystem::file_size(file().string() + "-wal"), 16u << 20);
+    EXPECT_EQ(framewright::testing::integrityCheck(file()), "ok");
 }
 
 } // namespace

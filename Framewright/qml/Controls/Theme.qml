@@ -38,6 +38,10 @@ QtObject {
     readonly property color popupTextColor: "#f2f2f7"
     readonly property color popupSecondaryTextColor: "#aeaeb6"
     readonly property color destructiveColor: "#ff8780"
+    // The history's "can't be saved" banner: the keys' amber, dimmed, under light text.
+    readonly property color bannerBackgroundColor: "#3d2a05"
+    readonly property color bannerTextColor: "#ffe2b0"
+    readonly property int bannerPadding: 8
     // Dims the window behind an alert.
     readonly property color scrimColor: "#99000000"
 
@@ -86,6 +90,7 @@ QtObject {
     readonly property font operationSecondaryValueFont: dosis(tabularBook, 12)
     readonly property font operationSecondaryFormatFont: dosis(dosisBook, 12)
     readonly property font noEntriesFont: dosis(dosisLight, 12)
+    readonly property font bannerFont: dosis(dosisBook, 12)
     readonly property font popupTitleFont: dosis(dosisSemiBold, 15)
     readonly property font popupTextFont: dosis(dosisBook, 13)
     readonly property font popupButtonFont: dosis(dosisMedium, 14)

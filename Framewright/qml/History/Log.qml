@@ -1,7 +1,7 @@
 import QtQuick
 import Framewright
 
-// The history panel: the top bar, then the stored calculations, oldest at the top, or "No
+// The history panel: the top bar, a banner while history cannot be saved, then the stored calculations, oldest at the top, or "No
 // entries". The list follows the history store live and is lazy: only the rows on screen exist
 // as items. It stacks the rows from the bottom up, newest first, so it opens on the newest
 // calculation without laying out the oldest first; whenever the store changes it scrolls back to
@@ -96,11 +96,20 @@ Rectangle {
             qsTr("Delete all"), () => history.deleteAllCalculations(), topBar.deleteAllButton)
     }
 
+    SaveProblemBanner {
+        id: saveProblemBanner
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: topBar.bottom
+        height: implicitHeight
+        text: history.saveProblem
+    }
+
     Item {
         id: listArea
         anchors.left: parent.left
         anchors.right: parent.right
-        anchors.top: topBar.bottom
+        anchors.top: saveProblemBanner.bottom
         anchors.bottom: parent.bottom
         clip: true
         // Qt.callLater is a method; qmllint (Qt 6.4) takes it for a property.

@@ -6,9 +6,13 @@
 // when missing and its tables are brought up to the model (missing tables, columns and indexes
 // are added; nothing is ever dropped).
 //
-// Durability: the file is kept in write-ahead-log mode with full synchronisation, so a save that
-// has returned survives the process being killed (and a power cut), and an interrupted save
-// leaves no trace.
+// Durability: the file is kept in write-ahead-log mode with normal synchronisation. A save that
+// has returned is in the operating system's hands: it survives the process being killed at any
+// moment. A power cut or a system crash may lose the saves of the last moments (those not yet
+// copied from the log into the file), never the file's integrity; an interrupted save leaves no
+// trace. (Full synchronisation would wait for the disk on every save.) The log is copied back
+// into the file, with the disk waits that takes, by a thread of the store's own, never inside a
+// save.
 //
 // Other processes: with persistentHistoryTracking every save also records which objects it
 // inserted, changed or deleted; with remoteChangeNotificationPost the container checks the file
@@ -38,6 +42,9 @@ class PersistentStore;
 
 struct PersistentStoreDescription {
     std::filesystem::path url; // the SQLite file; its directory is created when missing
+    // A store that lives in memory only, as long as the container (url then only names it in
+    // errors): for a session whose file cannot be used.
+    bool inMemory = false;
     bool persistentHistoryTracking = false;
     bool remoteChangeNotificationPost = false;
     std::chrono::milliseconds busyTimeout{5000}; // how long to wait for another writer's lock

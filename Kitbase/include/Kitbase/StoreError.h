@@ -13,6 +13,7 @@ struct StoreError {
     int code = 0;                  // the SQLite extended result code, or a store code below
     std::string message;           // what went wrong, for a person
     std::vector<std::pair<std::string, std::string>> userInfo; // further facts, such as the file
+    int systemError = 0; // the errno behind the failure when the system gave one (0: none known)
 
     // Store codes (outside SQLite's range).
     static constexpr int noStore = 134000;      // no store loaded

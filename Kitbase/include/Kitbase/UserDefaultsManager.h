@@ -21,6 +21,10 @@
 //
 // The run counter is a plain integer entry: use `integer`/`setInteger`, not `get`/`set`.
 //
+// A settings file that cannot be written (its folder cannot be made or written, a full disk)
+// never stops the program: the values stay in memory for the session, and one warning, on the
+// first change after the failed write, names the file.
+//
 // The store (`user`) is created on first use (thread-safe) and can be replaced, e.g. by a
 // QSettings on an INI file in a temporary directory. All other calls belong on the main thread.
 

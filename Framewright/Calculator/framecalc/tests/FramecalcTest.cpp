@@ -108,10 +108,10 @@ TEST(FramecalcConvertTest, UnreadableValuesAreRefusedNotZeroed) {
     for (const auto& [format, value] : std::vector<std::pair<std::string, std::string>>{
              {"25", "--01:00:00:00"}, {"frames", "-+5"}, {"35mm/ft:frm", "+-12:05"}, {"35mm", "--1.5"}}) {
         SCOPED_TRACE(format + " " + value);
-        expectUsageError(framecalc({"convert", "--", value, "--from", format, "--to", "frames"}),
+        expectUsageError(runFramecalc({"convert", "--", value, "--from", format, "--to", "frames"}),
                          "'" + value + "': more than one sign");
     }
-    const Outcome stream = framecalc({"convert", "-", "--from", "25", "--to", "frames"}, "-01:00:00:00\n--01:00:00:00\n");
+    const Outcome stream = runFramecalc({"convert", "-", "--from", "25", "--to", "frames"}, "-01:00:00:00\n--01:00:00:00\n");
     EXPECT_EQ(stream.status, 2);
     EXPECT_EQ(stream.out, "-90000\n\n");
     EXPECT_EQ(stream.err.rfind("framecalc: line 2: unreadable timecode '--01:00:00:00': more than one sign", 0), 0u)

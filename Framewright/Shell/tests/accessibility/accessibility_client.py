@@ -262,6 +262,46 @@ def check_translated_names(app, language):
     check(not any(n.name == "seven" for n in nodes), "the English key name is left in the tree")
 
 
+def banner_text(store_file, reason):
+    return ("History can't be saved: " + reason.format(store_file) +
+            ". This session's calculations are kept until you quit.")
+
+
+def check_history_not_saved(app, store_file):
+    """The window over a data folder that cannot be made: it calculates, and the history panel's
+    banner is read out with the reason and the file."""
+    expected = banner_text(store_file, "the folder for {} cannot be made, because a file stands in its path")
+    wait_for("the banner", lambda: any(n.role == "alert" and n.name == expected for n in walk(app)), 30)
+    print("banner read by AT-SPI: \"{}\"".format(expected))
+    check_pressing_keys(app)
+
+
+def start_program(program, log, started, extra_env=None, seven="seven"):
+    env = dict(os.environ)
+    env.update(extra_env or {})
+    process = subprocess.Popen([program], stdout=log, stderr=subprocess.STDOUT, env=env)
+    started.append(process)
+
+    def running_application():
+        if process.poll() is not None:
+            raise CheckFailed("the program stopped with status {}".format(process.returncode))
+        return application_of(process.pid)
+
+    app = wait_for("the program on the AT-SPI bus", running_application, 60)
+    wait_for("the keypad", lambda: any(n.name == seven for n in walk(app)), 60)
+    return process, app
+
+
+def stop(process):
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 def main():
     program = sys.argv[1]
     language = sys.argv[2] if len(sys.argv) > 2 else None
@@ -274,16 +314,8 @@ def main():
         Atspi.init()
         wait_for("the AT-SPI registry", lambda: Atspi.get_desktop(0) is not None, 15)
 
-        program_process = subprocess.Popen([program], stdout=log, stderr=subprocess.STDOUT)
-        started.append(program_process)
-        def running_application():
-            if program_process.poll() is not None:
-                raise CheckFailed("the program stopped with status {}".format(program_process.returncode))
-            return application_of(program_process.pid)
-
-        app = wait_for("the program on the AT-SPI bus", running_application, 60)
         seven = TRANSLATED[language]["seven"] if language else "seven"
-        wait_for("the keypad", lambda: any(n.name == seven for n in walk(app)), 60)
+        program_process, app = start_program(program, log, started, seven=seven)
         if language:
             check_translated_names(app, language)
             print("All accessibility checks in {} passed.".format(language))
@@ -296,6 +328,16 @@ def main():
         check_fresh_window(nodes)
         check_keyboard(app)
         check_pressing_keys(app)
+        stop(program_process)
+
+        # A data folder that cannot be made: a file stands where it would go.
+        blocked = os.path.join(os.environ["HOME"], "blocked-data")
+        with open(blocked, "w") as blocker:
+            blocker.write("a file where the data folder should be")
+        fresh_config = os.path.join(os.environ["HOME"], "config-blocked")
+        os.mkdir(fresh_config, 0o700)
+        _, app = start_program(program, log, started, {"XDG_DATA_HOME": blocked, "XDG_CONFIG_HOME": fresh_config})
+        check_history_not_saved(app, os.path.join(blocked, "Framewright", "CalculationHistoryModel.sqlite"))
         print("All accessibility checks passed.")
         return 0
     except CheckFailed as failure:
@@ -307,13 +349,7 @@ def main():
         return 1
     finally:
         for process in reversed(started):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            stop(process)
         log.close()
 
 
