@@ -472,4 +472,35 @@
         <translation>unten links</translation>
     </message>
 </context>
+<context>
+    <name>framewright::PersistenceController</name>
+    <message>
+        <source>the folder for %1 cannot be made, because a file stands in its path</source>
+        <translation>der Ordner für %1 kann nicht angelegt werden, weil eine Datei im Weg steht</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file</source>
+        <translation>%1 ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>you do not have permission to write %1</source>
+        <translation>Sie dürfen %1 nicht schreiben</translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full</source>
+        <translation>der Datenträger mit %1 ist voll</translation>
+    </message>
+    <message>
+        <source>the disk reported an error writing %1</source>
+        <translation>der Datenträger meldete einen Fehler beim Schreiben von %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 kann nicht verwendet werden (%2)</translation>
+    </message>
+    <message>
+        <source>History can&apos;t be saved: %1. This session&apos;s calculations are kept until you quit.</source>
+        <translation>Der Verlauf kann nicht gesichert werden: %1. Die Berechnungen dieser Sitzung bleiben bis zum Beenden erhalten.</translation>
+    </message>
+</context>
 </TS>

@@ -472,4 +472,35 @@
         <translation>abajo a la izquierda</translation>
     </message>
 </context>
+<context>
+    <name>framewright::PersistenceController</name>
+    <message>
+        <source>the folder for %1 cannot be made, because a file stands in its path</source>
+        <translation>no se puede crear la carpeta de %1 porque hay un archivo en su ruta</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file</source>
+        <translation>%1 es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>you do not have permission to write %1</source>
+        <translation>no tienes permiso para escribir %1</translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full</source>
+        <translation>el disco que contiene %1 está lleno</translation>
+    </message>
+    <message>
+        <source>the disk reported an error writing %1</source>
+        <translation>el disco informó de un error al escribir %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>no se puede usar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>History can&apos;t be saved: %1. This session&apos;s calculations are kept until you quit.</source>
+        <translation>No se puede guardar el historial: %1. Los cálculos de esta sesión se conservan hasta que salgas.</translation>
+    </message>
+</context>
 </TS>

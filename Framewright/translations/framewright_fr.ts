@@ -472,4 +472,35 @@
         <translation>en bas à gauche</translation>
     </message>
 </context>
+<context>
+    <name>framewright::PersistenceController</name>
+    <message>
+        <source>the folder for %1 cannot be made, because a file stands in its path</source>
+        <translation>le dossier de %1 ne peut pas être créé, car un fichier se trouve sur son chemin</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file</source>
+        <translation>%1 est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>you do not have permission to write %1</source>
+        <translation>vous n&apos;avez pas le droit d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full</source>
+        <translation>le disque contenant %1 est plein</translation>
+    </message>
+    <message>
+        <source>the disk reported an error writing %1</source>
+        <translation>le disque a signalé une erreur à l&apos;écriture de %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 ne peut pas être utilisé (%2)</translation>
+    </message>
+    <message>
+        <source>History can&apos;t be saved: %1. This session&apos;s calculations are kept until you quit.</source>
+        <translation>L&apos;historique ne peut pas être enregistré : %1. Les calculs de cette session sont conservés jusqu&apos;à ce que vous quittiez.</translation>
+    </message>
+</context>
 </TS>

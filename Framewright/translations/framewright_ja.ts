@@ -472,4 +472,35 @@
         <translation>左下</translation>
     </message>
 </context>
+<context>
+    <name>framewright::PersistenceController</name>
+    <message>
+        <source>the folder for %1 cannot be made, because a file stands in its path</source>
+        <translation>%1 のフォルダーを作成できません（パスの途中にファイルがあります）</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file</source>
+        <translation>%1 はファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>you do not have permission to write %1</source>
+        <translation>%1 への書き込み権限がありません</translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full</source>
+        <translation>%1 のあるディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the disk reported an error writing %1</source>
+        <translation>%1 の書き込み中にディスクがエラーを報告しました</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used (%2)</source>
+        <translation>%1 は使用できません（%2）</translation>
+    </message>
+    <message>
+        <source>History can&apos;t be saved: %1. This session&apos;s calculations are kept until you quit.</source>
+        <translation>履歴を保存できません：%1。このセッションの計算は終了するまで保持されます。</translation>
+    </message>
+</context>
 </TS>
