@@ -25,6 +25,9 @@ packages=(
   # The accessibility test: the program under its own X server, read through AT-SPI on a private
   # session bus by a client in Debian's Python (GObject bindings of libatspi).
   xvfb xauth dbus dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0 python3-pyatspi
+  # Translations: lupdate and lrelease through CMake, Qt's own translations, the CJK face the
+  # Japanese texts fall back to, and the AppStream checker of the package test.
+  qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n fonts-ipafont-gothic appstream
 )
 test_locales=(de_DE.UTF-8 ar_EG.UTF-8)
 

@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # Renders the window offscreen in its main states and writes one PNG per shot (grabs are
 # pixel-identical between runs, so they can be compared):
-#   scripts/screenshots.sh [build-dir] [out-dir] [shot-name...]   defaults: build/dev, screenshots-out, all
+#   scripts/screenshots.sh [--lang xx] [--text-report] [build-dir] [out-dir] [shot-name...]
+#   defaults: the environment's language, build/dev, screenshots-out, all shots.
+# --lang renders every shot in that language (LANGUAGE=xx: de, fr, es, ja; en for the source
+# texts). --text-report also writes <shot>.texts beside each PNG: one line per shown text and how
+# it fits (see FRAMEWRIGHT_TEXT_REPORT in Framewright/Shell/DeveloperHooks.h).
 # Each shot starts from a fresh home (scratch settings and history). To add one, add a line to
 # `shots`: name|layout|keys|paste|primary|extra|home, where layout is calculator, settings or history;
 # keys are keypad keys by raw value, comma-separated ("1", "00", ".", "plus", "minus",
@@ -15,6 +19,15 @@
 set -euo pipefail
 # Debug builds carry the leak checker; Qt Quick keeps its image cache past the check at exit.
 cd "$(dirname "$0")/.."
+language=${LANGUAGE:-}
+text_report=0
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --lang) language=$2; shift 2 ;;
+        --text-report) text_report=1; shift ;;
+        *) break ;;
+    esac
+done
 build_dir=${1:-build/dev}
 out_dir=${2:-screenshots-out}
 shift $(( $# < 2 ? $# : 2 ))
@@ -75,10 +88,12 @@ for shot in "${shots[@]}"; do
         XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
         LSAN_OPTIONS="suppressions=$PWD/Framewright/Shell/tests/window/lsan.supp:print_suppressions=0" \
         FRAMEWRIGHT_SCREENSHOT="$shot_file" FRAMEWRIGHT_SCREENSHOT_LAYOUT="$layout" \
-        FRAMEWRIGHT_SCREENSHOT_KEYS="$keys" FRAMEWRIGHT_SCREENSHOT_PASTE="$paste" ${extra:-} \
+        FRAMEWRIGHT_SCREENSHOT_KEYS="$keys" FRAMEWRIGHT_SCREENSHOT_PASTE="$paste" LANGUAGE="$language" \
+        FRAMEWRIGHT_TEXT_REPORT="$( [ $text_report = 1 ] && echo "${shot_file%.png}.texts" )" ${extra:-} \
         "${run_as[@]}" "$(realpath "$program")" >/dev/null
     if [ "${home_kind:-}" = unwritable ]; then
         mv "$shot_file" "$out_dir/$name.png"
+        if [ $text_report = 1 ]; then mv "${shot_file%.png}.texts" "$out_dir/$name.texts"; fi
         rm -rf "$shot_dir"
         chmod 755 "$home"
     fi

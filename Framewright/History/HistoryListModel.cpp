@@ -3,6 +3,7 @@
 #include "Calculation.h"
 #include "HistoryExport.h"
 #include "Operation.h"
+#include "ShownFormatName.h"
 #include "SpokenForm.h"
 
 #include "Kitbase/DateFormatting.h"
@@ -25,6 +26,11 @@ QString text(const std::optional<std::string>& value) {
     return value ? QString::fromStdString(*value) : QString();
 }
 
+// The stored label stays English; the panel shows it in the window's language.
+QString shownFormat(const std::optional<std::string>& label) {
+    return label ? ShownFormatName::of(*label) : QString();
+}
+
 QVariantMap lineMap(const Operation& line) {
     QVariantList secondaries;
     const std::pair<std::optional<std::string>, std::optional<std::string>> slotTexts[] = {
@@ -36,7 +42,7 @@ QVariantMap lineMap(const Operation& line) {
         if (value || format)
             secondaries.append(QVariantMap{
                 {QStringLiteral("value"), text(value)},
-                {QStringLiteral("format"), text(format)},
+                {QStringLiteral("format"), shownFormat(format)},
                 {QStringLiteral("spokenName"), QString::fromStdString(SpokenForm::historyLine(
                                                    "", value.value_or(std::string()), format.value_or(std::string())))}});
     return QVariantMap{
@@ -44,7 +50,7 @@ QVariantMap lineMap(const Operation& line) {
                                                      static_cast<qsizetype>(line.operationSymbol().size()))},
         {QStringLiteral("operation"), text(line.operation())},
         {QStringLiteral("value"), text(line.primaryValue())},
-        {QStringLiteral("format"), text(line.primaryFormat())},
+        {QStringLiteral("format"), shownFormat(line.primaryFormat())},
         {QStringLiteral("secondaries"), secondaries},
         {QStringLiteral("spokenName"),
          QString::fromStdString(SpokenForm::historyLine(line.operation().value_or(std::string()),

@@ -57,8 +57,8 @@ public:
         // lastModified relative to now ("2 minutes ago"); "" when absent.
         TimestampRole,
         // The lines in index order, each a map: "symbol" ("+", "=", ...), "operation" (raw value),
-        // "value", "format" (absent texts are ""), "secondaries" (a list of {"value", "format", "spokenName"}
-        // for the top-left, top-right and bottom-left slots the line stores, in that order),
+        // "value", "format" (as shown, see ShownFormatName; absent texts are ""), "secondaries" (a
+        // list of {"value", "format", "spokenName"} for the top-left, top-right and bottom-left slots the line stores, in that order),
         // "spokenName" (the line for a screen reader, see SpokenForm::historyLine).
         LinesRole,
         LineCountRole,

@@ -3,6 +3,7 @@
 #include "CalculatorModel.h"
 #include "FormatNames.h"
 #include "SettingsManager.h"
+#include "ShownFormatName.h"
 #include "SpokenForm.h"
 
 #include <QVariantMap>
@@ -110,7 +111,8 @@ QVariantList SettingsViewModel::toList(const std::vector<SliderItem>& items) {
     QVariantList list;
     for (const SliderItem& item : items)
         list.push_back(QVariantMap{{QStringLiteral("type"), static_cast<int>(item.type())},
-                                   {QStringLiteral("label"), QString::fromStdString(item.label())},
+                                   {QStringLiteral("name"), QString::fromStdString(item.label())},
+                                   {QStringLiteral("label"), ShownFormatName::of(item.label())},
                                    {QStringLiteral("spokenLabel"),
                                     QString::fromStdString(SpokenForm::formatLabel(item.label()))}});
     return list;
@@ -119,8 +121,9 @@ QVariantList SettingsViewModel::toList(const std::vector<SliderItem>& items) {
 QVariantList SettingsViewModel::attributeList() const {
     QVariantList list;
     for (const framecore::FormatAttributeItem& item : current_.attributes())
-        list.push_back(QVariantMap{{QStringLiteral("label"), QString::fromStdString(item.label)},
-                                   {QStringLiteral("value"), QString::fromStdString(item.value)}});
+        list.push_back(QVariantMap{{QStringLiteral("name"), QString::fromStdString(item.label)},
+                                   {QStringLiteral("label"), ShownFormatName::attributeLabel(item.label)},
+                                   {QStringLiteral("value"), ShownFormatName::attributeValue(item.value)}});
     return list;
 }
 

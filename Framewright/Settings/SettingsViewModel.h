@@ -51,13 +51,15 @@ class SettingsViewModel : public QObject {
     Q_PROPERTY(int videoFrameratePageIndex READ videoFrameratePageIndex NOTIFY videoFrameratePageChanged FINAL)
     Q_PROPERTY(int footageUnitPageIndex READ footageUnitPageIndex NOTIFY footageUnitPageChanged FINAL)
     Q_PROPERTY(int filmFrameratePageIndex READ filmFrameratePageIndex NOTIFY filmFrameratePageChanged FINAL)
-    // Each item is a map {type (a SliderType as an integer), label, spokenLabel (the label in
-    // words, see SpokenForm::formatLabel)}.
+    // Each item is a map {type (a SliderType as an integer), name (the English label, as stored),
+    // label (as shown, see ShownFormatName), spokenLabel (the label in words, see
+    // SpokenForm::formatLabel)}.
     Q_PROPERTY(QVariantList formatSliderItems READ formatSliderItemList CONSTANT FINAL)
     Q_PROPERTY(QVariantList footageUnitSliderItems READ footageUnitSliderItemList CONSTANT FINAL)
     Q_PROPERTY(QVariantList videoFramerateSliderItems READ videoFramerateSliderItemList CONSTANT FINAL)
     Q_PROPERTY(QVariantList filmFramerateSliderItems READ filmFramerateSliderItemList CONSTANT FINAL)
-    // Each row is a map {label, value}, in the order of FormatDescriptor::attributes().
+    // Each row is a map {name (the English label), label, value (both as shown)}, in the order of
+    // FormatDescriptor::attributes().
     Q_PROPERTY(QVariantList attributes READ attributeList NOTIFY currentFormatDescriptorChanged FINAL)
     Q_PROPERTY(bool showsVideoFramerateSlider READ showsVideoFramerateSlider NOTIFY currentFormatDescriptorChanged FINAL)
     Q_PROPERTY(bool showsFootageUnitSlider READ showsFootageUnitSlider NOTIFY currentFormatDescriptorChanged FINAL)

@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "CalculatorModel.h"
+#include "TextFitReport.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -102,6 +103,7 @@ void installDeveloperHooks(QQmlApplicationEngine& engine) {
     if (!typedKeys.isEmpty()) typeForever(engine, typedKeys);
     const bool exitAfterFirstFrame = qEnvironmentVariableIntValue("FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME") == 1;
     const QString screenshotPath = qEnvironmentVariable("FRAMEWRIGHT_SCREENSHOT");
+    const QString textReportPath = qEnvironmentVariable("FRAMEWRIGHT_TEXT_REPORT");
     if (!exitAfterFirstFrame && screenshotPath.isEmpty()) {
         return;
     }
@@ -129,6 +131,9 @@ void installDeveloperHooks(QQmlApplicationEngine& engine) {
             }
             *done = true;
             if (exitAfterFirstFrame) {
+                if (!textReportPath.isEmpty() && !TextFitReport::write(*window, textReportPath)) {
+                    std::fprintf(stderr, "Could not write %s\n", qPrintable(textReportPath));
+                }
                 std::puts("first-frame");
                 std::fflush(stdout);
                 QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -137,9 +142,13 @@ void installDeveloperHooks(QQmlApplicationEngine& engine) {
             QQuickWindow* shot = openRequestedPopups(window);
             // Later frames may still be settling images; give them a moment before the grab.
             QTimer::singleShot(400, shot, [=] {
-                const bool saved = shot->grabWindow().save(screenshotPath);
+                bool saved = shot->grabWindow().save(screenshotPath);
                 if (!saved) {
                     std::fprintf(stderr, "Could not write %s\n", qPrintable(screenshotPath));
+                }
+                if (!textReportPath.isEmpty() && !TextFitReport::write(*shot, textReportPath)) {
+                    std::fprintf(stderr, "Could not write %s\n", qPrintable(textReportPath));
+                    saved = false;
                 }
                 QCoreApplication::exit(saved ? 0 : 1);
             });

@@ -15,6 +15,9 @@
 //                                          event loop, writing after each press has returned the
 //                                          count of presses so far on standard output, one a line
 //                                          (the test that kills the program while it types).
+//   FRAMEWRIGHT_TEXT_REPORT=<file>          with either of the first two: write, at the first
+//                                          frame or the shot, how each shown text fits (see
+//                                          TextFitReport.h).
 // Hooks that need the calculator use the shared models, so point the user defaults and the
 // history at scratch files (HOME, XDG_*) when shooting.
 

@@ -5,6 +5,7 @@
 #include "EmbeddedFonts.h"
 #include "PersistenceController.h"
 #include "SymbolImage.h"
+#include "Translations.h"
 
 #include "Framecore/NumberFormatting.h"
 
@@ -51,7 +52,8 @@ FramewrightApp::FramewrightApp(QGuiApplication& application)
     : preparation_(std::async(std::launch::async, prepareForWindow)) {
     QGuiApplication::setOrganizationName(QStringLiteral("Framewright"));
     QGuiApplication::setApplicationName(QStringLiteral("Framewright"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("framewright"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(FRAMEWRIGHT_APP_ID));
+    translations_ = std::make_unique<Translations>();
 
     // The history opens now, after the application object, so it can follow other copies' saves.
     lifecycle_ = std::make_unique<AppLifecycle>(PersistenceController::shared());
@@ -80,9 +82,12 @@ bool FramewrightApp::start() {
     for (const QString& face : preparation_.get()) {
         qWarning("Could not load the embedded face %s", qPrintable(face));
     }
+    EmbeddedFonts::addCjkFallbacks();
     engine_->load(main);
     return window() != nullptr;
 }
+
+QString FramewrightApp::language() const { return translations_->language(); }
 
 QQuickWindow* FramewrightApp::window() const {
     const QList<QObject*> roots = engine_->rootObjects();

@@ -15,6 +15,7 @@ class QQuickWindow;
 namespace framewright {
 
 class AppLifecycle;
+class Translations;
 
 class FramewrightApp {
 public:
@@ -23,8 +24,9 @@ public:
     // memory of OpenGL, and it draws the same everywhere. QT_QUICK_BACKEND still overrides it.
     static void prepareProcess();
 
-    // Names the application (they place the user defaults and match the desktop entry) and
-    // starts following its activation. The history store in use is PersistenceController::shared()
+    // Names the application (they place the user defaults and match the desktop entry), installs
+    // the translations of the environment's language (Translations.h) and starts following its
+    // activation. The history store in use is PersistenceController::shared()
     // at this moment. Starts adding the embedded faces (EmbeddedFonts.h) on a helper thread.
     explicit FramewrightApp(QGuiApplication& application);
     // Closes the window and finishes destroying everything it held before returning: nothing of
@@ -41,12 +43,15 @@ public:
     QQmlApplicationEngine& engine() noexcept { return *engine_; }
     // The window, or null before start() or after a failed start.
     QQuickWindow* window() const;
+    // The language the window speaks: "de", "fr", ...; "en" for the source texts.
+    QString language() const;
 
 private:
     // Started first, in the constructor: the faces, the font database, locale data and symbol
     // drawings made ready off the main thread; it answers the faces that could not be added.
     std::future<QStringList> preparation_;
     std::unique_ptr<AppLifecycle> lifecycle_;
+    std::unique_ptr<Translations> translations_;
     // Destroyed first, explicitly, by the destructor (see there).
     std::unique_ptr<QQmlApplicationEngine> engine_ = std::make_unique<QQmlApplicationEngine>();
 };

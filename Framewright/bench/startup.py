@@ -8,9 +8,13 @@ loading the libraries; peak resident memory comes from the kernel's rusage of th
 
     Framewright/bench/startup.py [--build-dir build/release] [--runs 10]
         [--platform offscreen|xcb] [--backend software|opengl] [--history N [N ...]]
+        [--languages LANG [LANG ...]]
 
 With --history, Framewright is also started on a history of N stored calculations for each N
 (written by fill_history.py), to compare with its start on an empty history.
+
+With --languages, Framewright is also started in each language (LANGUAGE=de, ja, ...; en for
+the source texts), each compared with the empty window in the same run.
 
 Settings and history go to a throw-away directory, never the user's.
 """
@@ -47,6 +51,8 @@ def main():
                         help="force a scene-graph backend (default: the programs' own choice, software)")
     parser.add_argument("--history", type=int, nargs="+", default=[], metavar="N",
                         help="also start Framewright on a history of N calculations")
+    parser.add_argument("--languages", nargs="+", default=[], metavar="LANG",
+                        help="also start Framewright with LANGUAGE=LANG")
     args = parser.parse_args()
 
     programs = {name: os.path.join(args.build_dir, "bin", name) for name in ("EmptyWindow", "Framewright")}
@@ -76,6 +82,9 @@ def main():
             store = os.path.join(env["XDG_DATA_HOME"], "Framewright", "CalculationHistoryModel.sqlite")
             fill(store, count)
             runs.append((f"+{count} calc", programs["Framewright"], env))
+        for language in args.languages:
+            runs.append((f"Framewright {language}", programs["Framewright"],
+                         dict(environment(f"language-{language}"), LANGUAGE=language)))
         # One warm-up each so all start from the same file cache.
         for _, path, env in runs:
             measure(path, env)
@@ -86,13 +95,16 @@ def main():
 
     backend = args.backend or "program default (software)"
     print(f"platform {args.platform}, backend {backend}, median of {args.runs} runs")
-    print(f"{'program':<14} {'first frame':>12} {'peak RSS':>10}")
+    print(f"{'program':<16} {'first frame':>12} {'peak RSS':>10}")
     medians = {}
     for name, times in results.items():
         ms = statistics.median(r[0] for r in times)
         mb = statistics.median(r[1] for r in times)
         medians[name] = (ms, mb)
-        print(f"{name:<14} {ms:>9.0f} ms {mb:>7.1f} MB")
+        print(f"{name:<16} {ms:>9.0f} ms {mb:>7.1f} MB")
+    for language in args.languages:
+        ms, mb = medians[f"Framewright {language}"]
+        print(f"{language}: {ms / medians['EmptyWindow'][0]:.2f}x the empty window's start-up time")
     base = medians["Framewright"]
     for count in args.history:
         full = medians[f"+{count} calc"]

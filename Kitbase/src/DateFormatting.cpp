@@ -1,4 +1,5 @@
 #include "Kitbase/DateFormatting.h"
+#include "Kitbase/InterfaceLanguage.h"
 
 #include <unicode/calendar.h>
 #include <unicode/locid.h>
@@ -26,6 +27,9 @@ constexpr FieldUnit kFields[] = {
 };
 
 QString formatRelative(UDate date, UDate now, std::string_view localeName) {
+    // The window's language, where the program chose one: a French window says "il y a 2 minutes"
+    // even when LANG names another language.
+    if (localeName.empty()) localeName = InterfaceLanguage::current();
     const icu::Locale locale =
         localeName.empty() ? icu::Locale::getDefault() : icu::Locale(std::string(localeName).c_str());
     UErrorCode status = U_ZERO_ERROR;

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the Debian packages of a build tree, unpacks them into a scratch root and runs what they
 # hold from there, with no LD_LIBRARY_PATH: the installed programs must find their libraries by
-# themselves. Also checks the package with lintian (no errors) and its desktop entry.
+# themselves. Also checks the package with lintian (no errors), its desktop entry, its AppStream
+# metainfo, and that the unpacked program speaks French when asked to.
 # Usage: package-test.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1
@@ -26,8 +27,10 @@ dpkg-deb --contents "$deb" | awk '{print $6, $7, $8}'
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 dpkg-deb -x "$devdeb" "$root"
-for f in usr/bin/Framewright usr/bin/framecalc usr/share/applications/framewright.desktop \
-         usr/share/icons/hicolor/scalable/apps/framewright.svg usr/share/man/man1/framecalc.1.gz \
+app_id=org.framewright.framewright
+for f in usr/bin/Framewright usr/bin/framecalc usr/share/applications/$app_id.desktop \
+         usr/share/metainfo/$app_id.metainfo.xml \
+         usr/share/icons/hicolor/scalable/apps/$app_id.svg usr/share/man/man1/framecalc.1.gz \
          usr/share/man/man1/Framewright.1.gz usr/share/doc/framewright/copyright \
          usr/share/bash-completion/completions/framecalc \
          usr/include/Framecore/Timecode.h usr/lib/cmake/Framecore/FramecoreConfig.cmake \
@@ -37,7 +40,13 @@ done
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6quick6' || fail "Depends lacks the Qt libraries"
 dpkg-deb --field "$deb" Depends | grep -q 'qml6-module-qtquick-dialogs' || fail "Depends lacks the QML modules"
 
-desktop-file-validate "$root/usr/share/applications/framewright.desktop" || fail "desktop entry"
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "desktop entry"
+# The software centres' listing: no error, warning or info; its id names the desktop entry.
+appstreamcli validate --pedantic --no-net --explain "$root/usr/share/metainfo/$app_id.metainfo.xml" \
+    >"$scratch/appstream" 2>&1 || { cat "$scratch/appstream"; fail "metainfo"; }
+if grep -E '^[EWIP]:' "$scratch/appstream"; then fail "appstreamcli reports issues"; fi
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$root/usr/share/metainfo/$app_id.metainfo.xml" \
+    || fail "the metainfo does not launch the desktop entry"
 zcat "$root/usr/share/man/man1/framecalc.1.gz" | grep -q 'framecalc convert' || fail "framecalc(1) lacks the usage"
 zcat "$root/usr/share/man/man1/framecalc.1.gz" | grep -q 'framecalc sum' || fail "framecalc(1) lacks sum"
 # The completion loads in bash and completes from framecalc's own names.
@@ -63,6 +72,16 @@ out=$(printf '00:00:10:00\n00:00:05:12\n' | "$root/usr/bin/framecalc" sum - --fr
 QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 \
     "$source/Framewright/Shell/tests/window/starts-cleanly.sh" "$root/usr/bin/Framewright" || fail "unpacked Framewright"
 echo "unpacked Framewright drew its first frame"
+
+# In French, from its embedded translation: the menu bar's titles.
+mkdir -m 700 "$scratch/runtime"
+XDG_RUNTIME_DIR="$scratch/runtime" LANGUAGE=fr QT_QPA_PLATFORM=offscreen FRAMEWRIGHT_EXIT_AFTER_FIRST_FRAME=1 FRAMEWRIGHT_TEXT_REPORT="$scratch/texts" \
+    HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
+    "$root/usr/bin/Framewright" >/dev/null || fail "unpacked Framewright in French"
+for title in Fichier Édition Affichage; do
+    cut -f4 "$scratch/texts" | grep -qx "$title" || { cat "$scratch/texts"; fail "no French menu title $title"; }
+done
+echo "unpacked Framewright speaks French: Fichier, Édition, Affichage"
 
 # Errors fail the test; warnings are listed (the ones kept are explained in the packaging notes).
 lintian --tag-display-limit 0 "$deb" "$devdeb" >"$scratch/lintian" 2>&1 || true

@@ -7,6 +7,7 @@
 #include "Framecore/CalculatorOperation.h"
 
 #include "DisplayValueModel.h"
+#include "ShownFormatName.h"
 
 class QQmlEngine;
 
@@ -32,7 +33,8 @@ class SettingsManager;
 // primary value.
 //
 // Every assignment to a slot emits its signal (also when the value is unchanged).
-// For QML each slot is four typed properties, <slot>Value, <slot>Unit, <slot>Selected and
+// For QML each slot is four typed properties, <slot>Value, <slot>Unit (as shown, see
+// ShownFormatName), <slot>Selected and
 // <slot>SpokenName (the slot for a screen reader, see SpokenForm::slot), with
 // the slot's change signal (typed, so the views' bindings are compiled ahead of time); the slot
 // ids "primary", "topLeft", "topRight" and "bottomLeft" are what onValueTapped takes.
@@ -92,19 +94,19 @@ private:
     using Id = DisplayValueModel::Identifier;
 
     QString topLeftValue() const { return QString::fromStdString(topLeft_.value()); }
-    QString topLeftUnit() const { return QString::fromStdString(topLeft_.unit()); }
+    QString topLeftUnit() const { return ShownFormatName::of(topLeft_.unit()); }
     bool topLeftSelected() const noexcept { return topLeft_.isSelected(); }
     QString topLeftSpokenName() const;
     QString topRightValue() const { return QString::fromStdString(topRight_.value()); }
-    QString topRightUnit() const { return QString::fromStdString(topRight_.unit()); }
+    QString topRightUnit() const { return ShownFormatName::of(topRight_.unit()); }
     bool topRightSelected() const noexcept { return topRight_.isSelected(); }
     QString topRightSpokenName() const;
     QString bottomLeftValue() const { return QString::fromStdString(bottomLeft_.value()); }
-    QString bottomLeftUnit() const { return QString::fromStdString(bottomLeft_.unit()); }
+    QString bottomLeftUnit() const { return ShownFormatName::of(bottomLeft_.unit()); }
     bool bottomLeftSelected() const noexcept { return bottomLeft_.isSelected(); }
     QString bottomLeftSpokenName() const;
     QString primaryValue() const { return QString::fromStdString(primary_.value()); }
-    QString primaryUnit() const { return QString::fromStdString(primary_.unit()); }
+    QString primaryUnit() const { return ShownFormatName::of(primary_.unit()); }
     bool primarySelected() const noexcept { return primary_.isSelected(); }
     QString primarySpokenName() const;
     QString operationRawValue() const;

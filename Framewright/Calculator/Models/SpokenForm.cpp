@@ -1,5 +1,8 @@
 #include "SpokenForm.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <array>
 #include <cctype>
 #include <initializer_list>
@@ -9,6 +12,16 @@ namespace framewright {
 using framecore::CalculatorOperation;
 
 namespace {
+
+// The words in the window's language (English while no translation is installed).
+std::string said(const char* words) { return QCoreApplication::translate("SpokenForm", words).toStdString(); }
+
+// A pattern with %1 (a figure) in the window's language.
+std::string said(const char* pattern, std::string_view figure) {
+    return QCoreApplication::translate("SpokenForm", pattern)
+        .arg(QString::fromUtf8(figure.data(), static_cast<qsizetype>(figure.size())))
+        .toStdString();
+}
 
 bool isNumber(std::string_view text) {
     if (text.empty()) return false;
@@ -27,36 +40,41 @@ bool endsWith(std::string_view text, std::string_view suffix) {
     return text.size() > suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-std::string lowered(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
-}
+// A written form and its words (a pattern with %1 for a suffix's figure).
+struct Term {
+    std::string_view written;
+    const char* spoken;
+};
 
 // One word of a label: rates, units and gauges; anything else as written.
 std::string spokenToken(std::string_view token) {
-    struct Suffix {
-        std::string_view written;
-        std::string_view spoken;
-    };
-    static constexpr std::array<Suffix, 7> suffixes{{
-        {"DF", " drop frame"},
-        {"ND", " non drop frame"},
-        {"PD", " pull down"},
-        {"mm", " millimetre"},
-        {"FT", " foot rolls"},
-        {"ft", " foot"},
-        {"p", " perf"},
+    static constexpr std::array<Term, 7> suffixes{{
+        {"DF", QT_TRANSLATE_NOOP("SpokenForm", "%1 drop frame")},
+        {"ND", QT_TRANSLATE_NOOP("SpokenForm", "%1 non drop frame")},
+        {"PD", QT_TRANSLATE_NOOP("SpokenForm", "%1 pull down")},
+        {"mm", QT_TRANSLATE_NOOP("SpokenForm", "%1 millimetre")},
+        {"FT", QT_TRANSLATE_NOOP("SpokenForm", "%1 foot rolls")},
+        {"ft", QT_TRANSLATE_NOOP("SpokenForm", "%1 foot")},
+        {"p", QT_TRANSLATE_NOOP("SpokenForm", "%1 perf")},
     }};
-    for (const Suffix& suffix : suffixes) {
+    for (const Term& suffix : suffixes) {
         if (endsWith(token, suffix.written) && isNumber(token.substr(0, token.size() - suffix.written.size())))
-            return std::string(token.substr(0, token.size() - suffix.written.size())) + std::string(suffix.spoken);
+            return said(suffix.spoken, token.substr(0, token.size() - suffix.written.size()));
     }
-    if (token == "FT") return "feet";
-    if (token == "FT:FRM" || token == "ft:frm") return "feet and frames";
-    if (token == "ft") return "foot";
-    if (token == "Frames" || token == "DECIMAL" || token == "Feet" || token == "Metres" || token == "Super")
-        return lowered(token);
+    static constexpr std::array<Term, 9> words{{
+        {"FT", QT_TRANSLATE_NOOP("SpokenForm", "feet")},
+        {"Feet", QT_TRANSLATE_NOOP("SpokenForm", "feet")},
+        {"FT:FRM", QT_TRANSLATE_NOOP("SpokenForm", "feet and frames")},
+        {"ft:frm", QT_TRANSLATE_NOOP("SpokenForm", "feet and frames")},
+        {"ft", QT_TRANSLATE_NOOP("SpokenForm", "foot")},
+        {"Frames", QT_TRANSLATE_NOOP("SpokenForm", "frames")},
+        {"DECIMAL", QT_TRANSLATE_NOOP("SpokenForm", "decimal")},
+        {"Metres", QT_TRANSLATE_NOOP("SpokenForm", "metres")},
+        {"Super", QT_TRANSLATE_NOOP("SpokenForm", "super")},
+    }};
+    for (const Term& word : words) {
+        if (token == word.written) return said(word.spoken);
+    }
     return std::string(token);
 }
 
@@ -73,15 +91,19 @@ std::string joined(std::initializer_list<std::string> parts, std::string_view se
 } // namespace
 
 std::string SpokenForm::keyName(KeypadKey key) {
-    static constexpr std::array<std::string_view, 10> digits{"zero", "one", "two",   "three", "four",
-                                                             "five", "six", "seven", "eight", "nine"};
-    if (key <= KeypadKey::nine) return std::string(digits[key]);
+    static constexpr std::array<const char*, 10> digits{
+        QT_TRANSLATE_NOOP("SpokenForm", "zero"),  QT_TRANSLATE_NOOP("SpokenForm", "one"),
+        QT_TRANSLATE_NOOP("SpokenForm", "two"),   QT_TRANSLATE_NOOP("SpokenForm", "three"),
+        QT_TRANSLATE_NOOP("SpokenForm", "four"),  QT_TRANSLATE_NOOP("SpokenForm", "five"),
+        QT_TRANSLATE_NOOP("SpokenForm", "six"),   QT_TRANSLATE_NOOP("SpokenForm", "seven"),
+        QT_TRANSLATE_NOOP("SpokenForm", "eight"), QT_TRANSLATE_NOOP("SpokenForm", "nine")};
+    if (key <= KeypadKey::nine) return said(digits[key]);
     switch (key) {
-    case KeypadKey::doubleZero: return "double zero";
-    case KeypadKey::point: return "point";
-    case KeypadKey::allClear: return "all clear";
-    case KeypadKey::clear: return "clear";
-    case KeypadKey::del: return "delete";
+    case KeypadKey::doubleZero: return said(QT_TRANSLATE_NOOP("SpokenForm", "double zero"));
+    case KeypadKey::point: return said(QT_TRANSLATE_NOOP("SpokenForm", "point"));
+    case KeypadKey::allClear: return said(QT_TRANSLATE_NOOP("SpokenForm", "all clear"));
+    case KeypadKey::clear: return said(QT_TRANSLATE_NOOP("SpokenForm", "clear"));
+    case KeypadKey::del: return said(QT_TRANSLATE_NOOP("SpokenForm", "delete"));
     default: return operation(key.operation());
     }
 }
@@ -89,12 +111,12 @@ std::string SpokenForm::keyName(KeypadKey key) {
 std::string SpokenForm::operation(CalculatorOperation operation) {
     switch (operation) {
     case CalculatorOperation::none: return {};
-    case CalculatorOperation::add: return "plus";
-    case CalculatorOperation::subtract: return "minus";
-    case CalculatorOperation::multiply: return "times";
-    case CalculatorOperation::divide: return "divide";
-    case CalculatorOperation::divideByTimecode: return "timecode divide";
-    case CalculatorOperation::result: return "equals";
+    case CalculatorOperation::add: return said(QT_TRANSLATE_NOOP("SpokenForm", "plus"));
+    case CalculatorOperation::subtract: return said(QT_TRANSLATE_NOOP("SpokenForm", "minus"));
+    case CalculatorOperation::multiply: return said(QT_TRANSLATE_NOOP("SpokenForm", "times"));
+    case CalculatorOperation::divide: return said(QT_TRANSLATE_NOOP("SpokenForm", "divide"));
+    case CalculatorOperation::divideByTimecode: return said(QT_TRANSLATE_NOOP("SpokenForm", "timecode divide"));
+    case CalculatorOperation::result: return said(QT_TRANSLATE_NOOP("SpokenForm", "equals"));
     }
     return {};
 }
@@ -102,12 +124,12 @@ std::string SpokenForm::operation(CalculatorOperation operation) {
 std::string SpokenForm::operation(std::string_view rawValue) {
     if (rawValue.empty()) return {};
     const auto known = CalculatorOperation::fromRawValue(rawValue);
-    return known ? operation(*known) : std::string("unknown operation");
+    return known ? operation(*known) : said(QT_TRANSLATE_NOOP("SpokenForm", "unknown operation"));
 }
 
 std::string SpokenForm::formatLabel(std::string_view label) {
     // A number alone is a rate; its suffix, where it has one, names the kind of timecode.
-    if (isNumber(label)) return std::string(label) + " frames per second";
+    if (isNumber(label)) return said(QT_TRANSLATE_NOOP("SpokenForm", "%1 frames per second"), label);
     std::string result;
     std::size_t start = 0;
     while (start < label.size()) {
@@ -124,10 +146,10 @@ std::string SpokenForm::formatLabel(std::string_view label) {
 
 std::string SpokenForm::slotName(DisplayValueModel::Identifier id) {
     switch (id) {
-    case DisplayValueModel::Identifier::primary: return "primary";
-    case DisplayValueModel::Identifier::topLeft: return "top left";
-    case DisplayValueModel::Identifier::topRight: return "top right";
-    case DisplayValueModel::Identifier::bottomLeft: return "bottom left";
+    case DisplayValueModel::Identifier::primary: return said(QT_TRANSLATE_NOOP("SpokenForm", "primary"));
+    case DisplayValueModel::Identifier::topLeft: return said(QT_TRANSLATE_NOOP("SpokenForm", "top left"));
+    case DisplayValueModel::Identifier::topRight: return said(QT_TRANSLATE_NOOP("SpokenForm", "top right"));
+    case DisplayValueModel::Identifier::bottomLeft: return said(QT_TRANSLATE_NOOP("SpokenForm", "bottom left"));
     }
     return {};
 }

@@ -1,7 +1,8 @@
 #pragma once
 // SpokenForm: how the window's keys, values and formats are named for a screen reader. A screen
 // reader speaks text as written, so "29.97DF" or "TC÷" would come out as letters; these give
-// the words a listener expects ("29.97 drop frame", "timecode divide").
+// the words a listener expects ("29.97 drop frame", "timecode divide"), in the window's language
+// (the installed translation, context "SpokenForm"; the English below without one).
 
 #include <string>
 #include <string_view>

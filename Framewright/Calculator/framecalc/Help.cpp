@@ -134,6 +134,9 @@ Output
   frame count; sum gives the object described above; eval gives the format, value, display, the calculator's result
   operand and its error. value is the same in every locale ("." and ASCII
   digits); display is the text the window shows in the user's locale.
+  Every word framecalc writes (format names, messages, this help) is English
+  whatever LANGUAGE or LANG say, so scripts read the same output everywhere;
+  only the window is translated.
 
 Exit status
   0  results written

@@ -1,6 +1,7 @@
 #include "EmbeddedFonts.h"
 
 #include <QByteArray>
+#include <QFont>
 #include <QFontDatabase>
 #include <QResource>
 
@@ -31,6 +32,13 @@ QStringList EmbeddedFonts::registerAll() {
         return failures;
     }();
     return failed;
+}
+
+void EmbeddedFonts::addCjkFallbacks() {
+    // The proportional cut beside Dosis, the fixed one beside the values' face.
+    QFont::insertSubstitutions(QStringLiteral("Dosis"), {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QFont::insertSubstitutions(QStringLiteral("Roboto Condensed"),
+                               {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
 }
 
 } // namespace framewright

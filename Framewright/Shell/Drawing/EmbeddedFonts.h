@@ -2,6 +2,9 @@
 // The faces embedded with the program (qrc:/Framewright/fonts): Dosis Light, Book, Medium and
 // SemiBold for labels, Roboto Condensed Light and Regular for values (Theme.qml names them).
 //
+// They have no CJK glyphs: Japanese texts fall back to IPA Gothic (Debian's fonts-ipafont-gothic,
+// 12 MB, a Recommends of the package; Noto Sans CJK, 91 MB, would also do).
+//
 // They go into the application's font database once, before the window opens. Adding a face
 // while a window is open makes Qt Quick drop every font it has prepared and lay out all the
 // window's text again for its next frame, so a face added by the window itself (a FontLoader)
@@ -17,6 +20,9 @@ public:
     // call in a process adds them, later calls answer the same. Returns the resource paths of
     // the faces that could not be added (empty when all are in).
     static QStringList registerAll();
+    // Names the CJK faces as substitutes of the embedded families, so Japanese texts take them
+    // before any other face fontconfig might offer. On the main thread, before the window.
+    static void addCjkFallbacks();
 
     // The embedded faces' resource paths, e.g. ":/Framewright/fonts/Dosis-Book.otf".
     static QStringList resourcePaths();

@@ -114,7 +114,7 @@ Item {
             required property var modelData
             readonly property bool isCurrent: ListView.isCurrentItem
 
-            objectName: modelData.label
+            objectName: modelData.name !== undefined ? modelData.name : modelData.label
             width: slider.itemWidth
             height: list.height
             Accessible.role: Accessible.PageTab

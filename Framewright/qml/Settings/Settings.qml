@@ -145,7 +145,7 @@ Rectangle {
                 model: settings.viewModel.attributes
                 FormatAttribute {
                     required property var modelData
-                    objectName: "FormatAttribute_" + modelData.label
+                    objectName: "FormatAttribute_" + modelData.name
                     width: attributeRows.width
                     label: modelData.label
                     value: modelData.value

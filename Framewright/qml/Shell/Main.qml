@@ -43,36 +43,42 @@ Window {
 
     MenuCommand {
         id: saveHistoryCommand
+        name: "SaveHistory"
         text: qsTr("Save History...")
         sequence: "Ctrl+Shift+S"
         onTriggered: savePanel.open()
     }
     MenuCommand {
         id: copyCommand
+        name: "Copy"
         text: qsTr("Copy")
         sequence: "Ctrl+C"
         onTriggered: MenuCommands.copy()
     }
     MenuCommand {
         id: pasteCommand
+        name: MenuCommands.clipboardHoldsColumn ? "PasteColumn" : "Paste"
         text: MenuCommands.clipboardHoldsColumn ? qsTr("Paste Column") : qsTr("Paste")
         sequence: "Ctrl+V"
         onTriggered: MenuCommands.paste()
     }
     MenuCommand {
         id: settingsCommand
+        name: "Settings"
         text: qsTr("Settings")
         sequence: "Ctrl+3"
         onTriggered: AppState.isSettingsVisible = true
     }
     MenuCommand {
         id: historyCommand
+        name: "History"
         text: qsTr("History")
         sequence: "Ctrl+2"
         onTriggered: AppState.isLogExpanded = true
     }
     MenuCommand {
         id: calculatorCommand
+        name: "Calculator"
         text: qsTr("Calculator")
         sequence: "Ctrl+1"
         onTriggered: AppState.isDefaultState = true

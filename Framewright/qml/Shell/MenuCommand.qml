@@ -6,6 +6,8 @@ Item {
     id: command
 
     property string text
+    // The command's name in the item tree ("MenuItem_<name>"), the same in every language.
+    property string name
     // The key equivalent in portable form, e.g. "Ctrl+Shift+S".
     property string sequence
     // The key equivalent as this desktop writes it, shown in the menu.

@@ -105,7 +105,7 @@ FocusScope {
                         required property int index
                         readonly property bool isCurrent: box.visible && popup.currentIndex === index
 
-                        objectName: "MenuItem_" + modelData.text.replace(/[^A-Za-z]/g, "")
+                        objectName: "MenuItem_" + (modelData.name !== "" ? modelData.name : modelData.text.replace(/[^A-Za-z]/g, ""))
                         width: column.width
                         height: Theme.menuItemHeight
                         color: isCurrent ? Theme.menuHighlightColor : "transparent"

@@ -7,7 +7,8 @@
 // in its long style, using named forms where the locale has them ("yesterday", "last week",
 // "tomorrow"). Equal moments read "now".
 //
-// `localeName` is an ICU locale id such as "en_US"; empty means the user's default locale.
+// `localeName` is an ICU locale id such as "en_US"; empty means the window's language
+// (InterfaceLanguage::current()), or the user's default locale while none is chosen.
 
 #include <QDateTime>
 #include <QString>

@@ -249,6 +249,19 @@ def check_keyboard(app):
              lambda: read_name(app, "label", "primary, ") == "primary, 00:00:00;00, 29.97 drop frame", 10)
 
 
+# A key and a slot as a screen reader names them in a translated window.
+TRANSLATED = {"de": {"seven": "sieben", "top left": "oben links"}}
+
+
+def check_translated_names(app, language):
+    words = TRANSLATED[language]
+    nodes = walk(app)
+    one(nodes, "push button", words["seven"])
+    label = starting_with(nodes, "label", words["top left"] + ", ")
+    print("{}: key {!r}, slot {!r}".format(language, words["seven"], label.name))
+    check(not any(n.name == "seven" for n in nodes), "the English key name is left in the tree")
+
+
 def banner_text(store_file, reason):
     return ("History can't be saved: " + reason.format(store_file) +
             ". This session's calculations are kept until you quit.")
@@ -263,7 +276,7 @@ def check_history_not_saved(app, store_file):
     check_pressing_keys(app)
 
 
-def start_program(program, log, started, extra_env=None):
+def start_program(program, log, started, extra_env=None, seven="seven"):
     env = dict(os.environ)
     env.update(extra_env or {})
     process = subprocess.Popen([program], stdout=log, stderr=subprocess.STDOUT, env=env)
@@ -275,7 +288,7 @@ def start_program(program, log, started, extra_env=None):
         return application_of(process.pid)
 
     app = wait_for("the program on the AT-SPI bus", running_application, 60)
-    wait_for("the keypad", lambda: any(n.name == "seven" for n in walk(app)), 60)
+    wait_for("the keypad", lambda: any(n.name == seven for n in walk(app)), 60)
     return process, app
 
 
@@ -291,6 +304,7 @@ def stop(process):
 
 def main():
     program = sys.argv[1]
+    language = sys.argv[2] if len(sys.argv) > 2 else None
     started = []
     log = open(os.path.join(os.environ.get("HOME", "/tmp"), "program.log"), "w+")
     try:
@@ -300,7 +314,12 @@ def main():
         Atspi.init()
         wait_for("the AT-SPI registry", lambda: Atspi.get_desktop(0) is not None, 15)
 
-        program_process, app = start_program(program, log, started)
+        seven = TRANSLATED[language]["seven"] if language else "seven"
+        program_process, app = start_program(program, log, started, seven=seven)
+        if language:
+            check_translated_names(app, language)
+            print("All accessibility checks in {} passed.".format(language))
+            return 0
 
         nodes = walk(app)
         print("Accessible tree of the fresh window:")

@@ -4,9 +4,11 @@
 # client (accessibility_client.py) reads the accessible tree and presses keys from outside.
 # Empty home, configuration and runtime directories, never the user's; everything started here
 # is stopped on the way out.
-#   run-accessibility-test.sh <Framewright program>
+#   run-accessibility-test.sh <Framewright program> [language]
+# With a language (LANGUAGE=de), the client checks that the names read are the translation's.
 set -u
 program="$1"
+language="${2:-}"
 here=$(cd "$(dirname "$0")" && pwd)
 # Debian's interpreter: its gi bindings are what python3-gi and gir1.2-atspi-2.0 install.
 python=/usr/bin/python3
@@ -49,4 +51,4 @@ env -u DBUS_SESSION_BUS_ADDRESS -u AT_SPI_BUS_ADDRESS -u WAYLAND_DISPLAY -u XAUT
     HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" \
     XDG_CACHE_HOME="$scratch/cache" XDG_RUNTIME_DIR="$scratch/runtime" \
     DISPLAY="$display" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-    dbus-run-session -- "$python" "$here/accessibility_client.py" "$program"
+    LANGUAGE="$language" dbus-run-session -- "$python" "$here/accessibility_client.py" "$program" $language
