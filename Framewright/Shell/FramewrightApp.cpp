@@ -24,13 +24,16 @@ namespace framewright {
 
 namespace {
 
-// Work the window's first frame needs that is safe off the main thread: the embedded faces and
-// the font database, the number data of the user's locale, the symbol drawings. It runs while
-// the main thread sets up the lifecycle and the QML loader thread reads the window's types.
-// Returns the faces that could not be added.
+// Work the window's first frame needs that is safe off the main thread: the embedded faces, their
+// substitutes and fallbacks and the font database, the number data of the user's locale, the
+// symbol drawings. It runs while the main thread sets up the lifecycle and the QML loader thread
+// reads the window's types; the main thread touches no font until it has finished. Returns the
+// faces that could not be added.
 QStringList prepareForWindow() {
     QStringList failedFaces = EmbeddedFonts::registerAll();
     QFontDatabase::families();
+    EmbeddedFonts::addCjkFallbacks();
+    EmbeddedFonts::findFallbacks();
     framecore::formattedStringWithPrecision(0.5, 0, 3);
     for (QDirIterator icons(QStringLiteral(":/Framewright/icons"), {QStringLiteral("*.svg")}); icons.hasNext();) {
         SymbolImage::aspectRatio(QFileInfo(icons.next()).completeBaseName());
@@ -82,7 +85,6 @@ bool FramewrightApp::start() {
     for (const QString& face : preparation_.get()) {
         qWarning("Could not load the embedded face %s", qPrintable(face));
     }
-    EmbeddedFonts::addCjkFallbacks();
     engine_->load(main);
     return window() != nullptr;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QResource>
 
 namespace framewright {
@@ -39,6 +40,13 @@ void EmbeddedFonts::addCjkFallbacks() {
     QFont::insertSubstitutions(QStringLiteral("Dosis"), {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
     QFont::insertSubstitutions(QStringLiteral("Roboto Condensed"),
                                {QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
+}
+
+void EmbeddedFonts::findFallbacks() {
+    for (const QString& family : {QStringLiteral("Dosis"), QStringLiteral("Roboto Condensed")}) {
+        // Measuring loads the family's font, and with it the list of its fallbacks.
+        QFontMetricsF(QFont(family)).height();
+    }
 }
 
 } // namespace framewright

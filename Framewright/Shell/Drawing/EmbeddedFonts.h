@@ -21,8 +21,15 @@ public:
     // the faces that could not be added (empty when all are in).
     static QStringList registerAll();
     // Names the CJK faces as substitutes of the embedded families, so Japanese texts take them
-    // before any other face fontconfig might offer. On the main thread, before the window.
+    // before any other face fontconfig might offer. Before the window opens, while no other
+    // thread uses fonts (the substitutes are a table without a lock).
     static void addCjkFallbacks();
+    // Asks once, for each embedded family, which faces stand behind it for the characters it
+    // lacks. Fontconfig answers by sorting every installed face (about 1 ms a family); Qt keeps
+    // the answer for all threads, so asked from a helper thread before the window opens, the
+    // window's first text does not wait for it. After addCjkFallbacks(): only a family with
+    // substitutes gets its fallbacks sorted, and the answer is kept per family.
+    static void findFallbacks();
 
     // The embedded faces' resource paths, e.g. ":/Framewright/fonts/Dosis-Book.otf".
     static QStringList resourcePaths();

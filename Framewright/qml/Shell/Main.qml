@@ -12,8 +12,7 @@ Window {
     maximumWidth: width
     minimumHeight: height
     maximumHeight: height
-    flags: Qt.Window | Qt.WindowTitleHint | Qt.WindowSystemMenuHint | Qt.WindowMinimizeButtonHint
-        | Qt.WindowCloseButtonHint
+    flags: WindowStyle.calculatorFlags
     visible: true
     title: "Framewright"
     color: Theme.windowBackgroundColor

@@ -233,6 +233,7 @@ TEST_F(WindowTest, StartsFixedSizedWithoutWarnings) {
     EXPECT_EQ(window()->minimumSize(), size);
     EXPECT_EQ(window()->maximumSize(), size);
     EXPECT_FALSE(window()->flags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(window()->flags().testFlags(Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint));
     EXPECT_EQ(window()->rendererInterface()->graphicsApi(), QSGRendererInterface::Software);
 }
 
