@@ -18,6 +18,9 @@ namespace framewright {
 // an observer never sees the history expanded and the settings shown at once. Change signals
 // fire only when a value really changes.
 //
+// showingPopup holds while an alert or the share menu is open; the keyboard then goes to it alone
+// (KeyboardMonitor offers the keypad no key).
+//
 // isKeypadShown is derived: the keypad shows (and takes the keyboard) while neither the history
 // is expanded nor the settings are shown. Its signal fires after the flags' own.
 //

@@ -1,5 +1,7 @@
 #include "KeyboardMonitor.h"
 
+#include "AppState.h"
+
 #include "ButtonItem.h"
 #include "KeypadViewModel.h"
 
@@ -34,7 +36,10 @@ void KeyboardMonitor::setActive(bool active) {
 }
 
 bool KeyboardMonitor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_ && event->type() == QEvent::KeyPress && active_ && viewModel_ != nullptr) {
+    // An open alert or share menu has the keyboard to itself: its Return or a digit typed at it
+    // must not reach the calculator behind it.
+    if (watched == window_ && event->type() == QEvent::KeyPress && active_ && viewModel_ != nullptr
+        && !AppState::shared().showingPopup()) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Enter presses the focused button, as Space does, rather than the equals key.
         const QQuickWindow* quickWindow = window();

@@ -14,7 +14,8 @@ namespace framewright {
 // offered to the keypad model first, whichever item has the keyboard focus: a press it takes is
 // consumed, any other goes on to the window as usual. Enter on a focused button presses the
 // button. Shortcuts (Ctrl+...) are matched before
-// key presses are delivered, so they keep working.
+// key presses are delivered, so they keep working. While AppState's showingPopup holds (an alert
+// or the share menu is open), no key is offered: the popup has the keyboard to itself.
 class KeyboardMonitor : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -19,6 +19,8 @@ FocusScope {
     visible: false
     Accessible.role: Accessible.AlertMessage
     Accessible.name: title
+    // While open it has the keyboard to itself: the keypad takes no key (KeyboardMonitor).
+    onVisibleChanged: AppState.showingPopup = visible
 
     function open(titleText, confirmText, onConfirm, source) {
         title = titleText

@@ -19,6 +19,8 @@ FocusScope {
     visible: false
     Accessible.role: Accessible.PopupMenu
     Accessible.name: qsTr("Share")
+    // While open it has the keyboard to itself: the keypad takes no key (KeyboardMonitor).
+    onVisibleChanged: AppState.showingPopup = visible
 
     function open(shareText, source, proposedFileName) {
         text = shareText

@@ -21,6 +21,8 @@ FocusScope {
     Accessible.role: Accessible.AlertMessage
     Accessible.name: title
     Accessible.description: message + " " + lineText
+    // While open it has the keyboard to itself: the keypad takes no key (KeyboardMonitor).
+    onVisibleChanged: AppState.showingPopup = visible
 
     function open(number, text) {
         lineNumber = number

@@ -202,6 +202,20 @@ TEST_F(HistoryWindowTest, DeletingAsksFirstAndCancelChangesNothing) {
     EXPECT_EQ(text(QStringLiteral("DeleteAlertConfirmButton")), "Delete");
     EXPECT_EQ(text(QStringLiteral("DeleteAlertCancelButton")), "Cancel");
     EXPECT_EQ(focusName(), "DeleteAlertCancelButton");
+    // The alert has the keyboard: a digit typed at it is not entered, and Return presses the
+    // focused Cancel rather than the calculator's equals key.
+    const QString shownBefore = text(QStringLiteral("DisplayPrimaryValue"));
+    key(Qt::Key_7);
+    key(Qt::Key_Plus);
+    EXPECT_EQ(text(QStringLiteral("DisplayPrimaryValue")), shownBefore);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(shown("DeleteAlert"));
+    EXPECT_EQ(text(QStringLiteral("DisplayPrimaryValue")), shownBefore);
+    EXPECT_EQ(storedIds(), ids) << "no line was recorded behind the alert";
+    key(Qt::Key_7);
+    EXPECT_NE(text(QStringLiteral("DisplayPrimaryValue")), shownBefore) << "closed, it gives the keyboard back";
+    clickItem(findIn(row(1), QStringLiteral("CalculationDeleteButton")));
+    ASSERT_TRUE(shown("DeleteAlert"));
     click(QStringLiteral("DeleteAlertCancelButton"));
     EXPECT_FALSE(shown("DeleteAlert"));
     clickItem(findIn(row(1), QStringLiteral("CalculationDeleteButton")));
