@@ -19,7 +19,7 @@ namespace framecalc {
 
 namespace {
 
-constexpr std::string_view helpText = R"(framecalc: timecode, frame and film-footage conversion and arithmetic (Framecore)
+constexpr std::string_view helpText = R"(framecalc: timecode, frame and footage conversion and arithmetic (Framecore)
 
 Usage:
   framecalc convert VALUE --from FORMAT --to FORMAT[,FORMAT...] [--json]
@@ -109,7 +109,8 @@ Format names
     UNIT   ft (Feet, feet), ft:frm (feetFrames), metres, 1000ft (1000ft rolls,
            rolls1000ft), 400ft, 100ft; feet when left out
     RATE   any rate above; the gauge's usual rate when left out
-           (24 for 35mm and 16mm, 18 for Super8mm, 16 for 8mm, 48 for 65mm and IMAX)
+           (24 for 35mm and 16mm, 18 for Super8mm, 16 for 8mm, 48 for 65mm
+           and IMAX)
   Case, spaces, "_" and "-" are ignored: 29.97df, "Super 8mm", FPS25 all read.
   23.98 and 24.98 may drop their PD; 29.97 and 59.94 must say DF or ND.
 
@@ -124,16 +125,18 @@ Examples
   framecalc sum 10:00 5:12 --from 25 --to 25,frames   (00:00:15:12  387)
   The durations in the third column of a CSV file with a header line, at 25 fps,
   as timecode and as 35mm feet and frames:
-  tail -n +2 clips.csv | cut -d, -f3 | framecalc sum - --from 25 --to 25,35mm/ft:frm
+  tail -n +2 clips.csv | cut -d, -f3 |
+    framecalc sum - --from 25 --to 25,35mm/ft:frm
 
 Output
   Plain output writes film values in the locale chosen for numbers (LC_ALL,
   LC_NUMERIC, LANG), as the window shows them.
   --json writes one JSON object per line: convert gives the input, the source
   format and, per --to format, its name, label, value, display and the signed
-  frame count; sum gives the object described above; eval gives the format, value, display, the calculator's result
-  operand and its error. value is the same in every locale ("." and ASCII
-  digits); display is the text the window shows in the user's locale.
+  frame count; sum gives the object described above; eval gives the format,
+  value, display, the calculator's result operand and its error. value is the
+  same in every locale ("." and ASCII digits); display is the text the window
+  shows in the user's locale.
   Every word framecalc writes (format names, messages, this help) is English
   whatever LANGUAGE or LANG say, so scripts read the same output everywhere;
   only the window is translated.

@@ -379,6 +379,10 @@ TEST(FramecalcCommandLineTest, FormatsHelpAndVersion) {
     for (const char* part : {"Format names", "GAUGE[/UNIT][/RATE]", "35mm/ft:frm/24", "Exit status", "\"Error\""})
         EXPECT_NE(help.out.find(part), std::string::npos) << part;
     EXPECT_EQ(runFramecalc({"convert", "--help"}).out, help.out);
+    // It reads in an 80-column terminal: no line wraps.
+    std::istringstream lines(help.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_LE(line.size(), 80u) << line;
     EXPECT_EQ(runFramecalc({"--version"}).out, "framecalc " FRAMECALC_VERSION "\n");
 }
 
