@@ -202,10 +202,15 @@ decltype(auto) CalculatorModel::asOneCall(Work&& work) {
     return work();
 }
 
+void CalculatorModel::commitHistory() {
+    if (callDepth_ > 0) uncommittedHistory_ = true;
+    else history().saveContext();
+}
+
 void CalculatorModel::finishCall() {
     for (std::uint32_t fields = std::exchange(unsavedFields_, 0); fields != 0; fields &= fields - 1)
         saveField(static_cast<KeypadCalculator::Field>(std::countr_zero(fields)));
-    if (std::exchange(uncommittedLines_, false)) history().saveContext();
+    if (std::exchange(uncommittedHistory_, false)) history().saveContext();
 }
 
 // --- Keys --------------------------------------------------------------------------------------
@@ -254,6 +259,9 @@ void CalculatorModel::startNewCalculation() {
 
 void CalculatorModel::completeCurrentCalculation() {
     Calculation::completeCurrentCalculation(history());
+    // All clear removes lines: the store follows before the key returns, and the next operator
+    // key does not pay for it.
+    commitHistory();
 }
 
 void CalculatorModel::recordLine(CalculatorOperation operation, std::string_view text, std::string_view format,
@@ -268,8 +276,7 @@ void CalculatorModel::recordLine(CalculatorOperation operation, std::string_view
         bottomLeft.emplace(Id::bottomLeft, slotsValue, settings_);
     }
     Operation::appendOperation(calculation, operation, text, format, topLeft, topRight, bottomLeft, history());
-    if (callDepth_ > 0) uncommittedLines_ = true;
-    else history().saveContext();
+    commitHistory();
 }
 
 } // namespace framewright

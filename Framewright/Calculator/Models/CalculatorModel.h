@@ -64,9 +64,10 @@ QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* contex
 // key, a paste, all clear) a field is written once, with its last value, when the call returns;
 // any other assignment is written at once.
 //
-// History lines are committed to the store before the call that made them returns, all lines
-// of one call in one commit (a key press that returned has its lines in the file, whatever
-// happens to the program next). A line made outside such a call is committed at once.
+// History lines are committed to the store before the call that made or removed them returns,
+// all changes of one call in one commit (a key press that returned has its lines in the file,
+// whatever happens to the program next). A change made outside such a call is committed at once.
+// Opening a new calculation alone is not committed: it goes with the next line.
 //
 // Guarantees beyond the arithmetic:
 //   - The secondary slots show the running total while a factor or divisor is typed, and show
@@ -189,6 +190,8 @@ private:
     template <class Work>
     decltype(auto) asOneCall(Work&& work);
     void finishCall();
+    // Commits the history's changes now, or with the call under way.
+    void commitHistory();
     void saveField(KeypadCalculator::Field field);
 
     // Publishes (published fields) and saves (saved fields) each assignment of the calculator.
@@ -204,7 +207,7 @@ private:
     KeypadCalculator calculator_;
     int callDepth_ = 0;
     std::uint32_t unsavedFields_ = 0; // one bit per KeypadCalculator::Field
-    bool uncommittedLines_ = false;
+    bool uncommittedHistory_ = false;
 };
 
 } // namespace framewright
