@@ -394,9 +394,10 @@ TEST_F(CalculatorTest, EverySavedFieldSurvivesARestart) {
     EXPECT_EQ(slotTexts(model(), settings()), negativeSlots);
 }
 
-// A key's lines are in the file (read by another connection) when the key returns, "=" with
-// both of its lines; lines a refused save kept pending keep their numbers and reach the file
-// with the next key the store accepts; numbering goes on after a restart.
+// A key's lines are in the file (read by another connection) when the key returns: "=" with
+// both of its lines, all clear without the lines it removed. Lines a refused save kept pending
+// keep their numbers and reach the file with the next key the store accepts; numbering goes on
+// after a restart.
 TEST_F(CalculatorTest, AKeysLinesAreInTheFileWhenItReturns) {
     const std::filesystem::path file = storeFile();
     auto inFile = [&] { return testing::rowCount(file, "Operation"); };
@@ -410,6 +411,9 @@ TEST_F(CalculatorTest, AKeysLinesAreInTheFileWhenItReturns) {
     press("500=");
     EXPECT_EQ(inFile(), 3);
     model().paste("1\n2\n");
+    EXPECT_EQ(inFile(), shownLines());
+    press("3+4+");
+    press("A"); // removes the unfinished lines
     EXPECT_EQ(inFile(), shownLines());
 
     testing::execute(file, "CREATE TRIGGER refuse BEFORE INSERT ON \"Operation\" "
