@@ -64,6 +64,8 @@ void reportStoreError(const PersistenceController& controller, const char* what,
 } // namespace
 
 std::shared_ptr<Calculation> Calculation::currentCalculation(PersistenceController& controller) {
+    CurrentCalculationCache& cache = controller.currentCalculationCache();
+    if (auto known = cache.current()) return std::move(*known);
     kitbase::FetchRequest request;
     request.entityName = std::string(entityName);
     request.predicate = kitbase::Predicate::where("isComplete", kitbase::Comparison::equal, false);
@@ -72,9 +74,11 @@ std::shared_ptr<Calculation> Calculation::currentCalculation(PersistenceControll
     std::vector<std::shared_ptr<kitbase::ManagedObject>> results;
     if (auto error = controller.viewContext().fetch(request, results)) {
         reportStoreError(controller, "Error fetching current calculation: ", *error);
-        results.clear();
+        return nullptr; // asked again next time
     }
-    return results.empty() ? nullptr : std::static_pointer_cast<Calculation>(results.front());
+    auto current = results.empty() ? nullptr : std::static_pointer_cast<Calculation>(results.front());
+    cache.remember(current);
+    return current;
 }
 
 std::shared_ptr<Calculation> Calculation::newCalculation(PersistenceController& controller) {

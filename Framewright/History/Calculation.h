@@ -7,8 +7,9 @@
 // A closed calculation never receives lines again.
 //
 // The store operations work on a controller's main context, the shared controller's unless
-// another is given. Only recordOperation() and deleteAllCalculations() save; every other change
-// stays pending until the next PersistenceController::saveContext(). A fetch that fails prints
+// another is given. Only Operation::recordOperation() and deleteAllCalculations() save; every
+// other change (Operation::appendOperation() included) stays pending until the next
+// PersistenceController::saveContext(). A fetch that fails prints
 // "<operation's message><error>, <user info>" on standard output and finds nothing.
 
 #include "PersistenceController.h"
@@ -48,7 +49,9 @@ public:
     // The lines in ascending index order (empty when there are none).
     std::vector<std::shared_ptr<Operation>> sortedOperations() const;
 
-    // The current calculation, or null when none is open.
+    // The current calculation, or null when none is open. The answer is remembered
+    // (CurrentCalculationCache) until a change could alter it, so most calls ask the store
+    // nothing; another copy's commits are merged first.
     static std::shared_ptr<Calculation> currentCalculation(PersistenceController& controller = PersistenceController::shared());
     // Inserts an open calculation with a fresh id, lastModified now. Not saved.
     static std::shared_ptr<Calculation> newCalculation(PersistenceController& controller = PersistenceController::shared());

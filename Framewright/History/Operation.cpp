@@ -50,7 +50,7 @@ std::string_view Operation::operationSymbol() const {
     return "?";
 }
 
-std::shared_ptr<Operation> Operation::recordOperation(
+std::shared_ptr<Operation> Operation::appendOperation(
     const std::shared_ptr<Calculation>& calculation, framecore::CalculatorOperation operation,
     std::string_view primaryValue, std::string_view primaryFormat, const std::optional<DisplayValueModel>& topLeft,
     const std::optional<DisplayValueModel>& topRight, const std::optional<DisplayValueModel>& bottomLeft,
@@ -79,6 +79,16 @@ std::shared_ptr<Operation> Operation::recordOperation(
     setSlot(topRight, secondaryTopRightValueAttribute, secondaryTopRightFormatAttribute);
     setSlot(bottomLeft, secondaryBottomLeftValueAttribute, secondaryBottomLeftFormatAttribute);
     owner->setLastModified(historyTimestamp());
+    return line;
+}
+
+std::shared_ptr<Operation> Operation::recordOperation(
+    const std::shared_ptr<Calculation>& calculation, framecore::CalculatorOperation operation,
+    std::string_view primaryValue, std::string_view primaryFormat, const std::optional<DisplayValueModel>& topLeft,
+    const std::optional<DisplayValueModel>& topRight, const std::optional<DisplayValueModel>& bottomLeft,
+    PersistenceController& controller) {
+    auto line = appendOperation(calculation, operation, primaryValue, primaryFormat, topLeft, topRight, bottomLeft,
+                                controller);
     controller.saveContext();
     return line;
 }

@@ -64,12 +64,18 @@ public:
     // "?" for a stored text that names no operation.
     std::string_view operationSymbol() const;
 
-    // Appends a line to `calculation` and saves (through controller.saveContext(), so a failed
-    // save is logged and retried with the next one). The line gets a fresh id, the next index,
-    // the operation's raw value and the given texts; each given secondary slot contributes its
+    // Appends a line to `calculation`, not saved. The line gets a fresh id, the next index, the
+    // operation's raw value and the given texts; each given secondary slot contributes its
     // value() and unit(), an absent one leaves both attributes absent. The calculation's
     // lastModified becomes now. A calculation that has been deleted meanwhile cannot take
     // lines: the line then goes into the current (or a new) calculation instead.
+    static std::shared_ptr<Operation> appendOperation(
+        const std::shared_ptr<Calculation>& calculation, framecore::CalculatorOperation operation,
+        std::string_view primaryValue, std::string_view primaryFormat, const std::optional<DisplayValueModel>& topLeft,
+        const std::optional<DisplayValueModel>& topRight, const std::optional<DisplayValueModel>& bottomLeft,
+        PersistenceController& controller = PersistenceController::shared());
+    // appendOperation, then saves (through controller.saveContext(), so a failed save is logged
+    // and retried with the next one).
     static std::shared_ptr<Operation> recordOperation(
         const std::shared_ptr<Calculation>& calculation, framecore::CalculatorOperation operation,
         std::string_view primaryValue, std::string_view primaryFormat, const std::optional<DisplayValueModel>& topLeft,

@@ -226,10 +226,20 @@ kitbase::PersistentContainer& PersistenceController::persistentContainer() {
 
     // Merged changes keep unsaved in-memory values attribute by attribute (the context's rule).
     container->viewContext().setAutomaticallyMergesChangesFromParent(true);
+    // The cache hears of each change before anyone else who might ask it.
+    currentCalculation_ = std::make_unique<CurrentCalculationCache>(*container);
     connect(&container->viewContext(), &kitbase::ManagedObjectContext::objectsDidChange, this,
-            [this] { emit objectsDidChange(); });
+            [this](const kitbase::ObjectChanges& changes) {
+                currentCalculation_->objectsChanged(changes);
+                emit objectsDidChange();
+            });
     container_ = std::move(container);
     return *container_;
+}
+
+CurrentCalculationCache& PersistenceController::currentCalculationCache() {
+    persistentContainer();
+    return *currentCalculation_;
 }
 
 void PersistenceController::saveContext() {

@@ -24,6 +24,8 @@
 // repeats) and sets saveProblem; the next save that succeeds writes every pending line and
 // clears it.
 
+#include "CurrentCalculationCache.h"
+
 #include "Kitbase/ManagedObjectContext.h"
 #include "Kitbase/ManagedObjectModel.h"
 #include "Kitbase/PersistentContainer.h"
@@ -60,6 +62,8 @@ public:
 
     kitbase::PersistentContainer& persistentContainer();
     kitbase::ManagedObjectContext& viewContext() { return persistentContainer().viewContext(); }
+    // Which calculation is current, remembered for Calculation::currentCalculation.
+    CurrentCalculationCache& currentCalculationCache();
     const std::filesystem::path& storeFile() const noexcept { return storeFile_; }
 
     // Saves the main context when it has changes. A failed save is logged (critical message
@@ -92,6 +96,7 @@ private:
 
     std::filesystem::path storeFile_;
     std::unique_ptr<kitbase::PersistentContainer> container_;
+    std::unique_ptr<CurrentCalculationCache> currentCalculation_; // over container_; goes first
     bool inMemory_ = false;
     QString saveProblem_;
     std::string lastSaveFailure_; // logged already; empty after a save that succeeded

@@ -175,6 +175,15 @@ std::optional<StoreError> PersistentStore::exec(const char* sql) {
     return std::nullopt;
 }
 
+std::optional<StoreError> PersistentStore::run(const char* sql) {
+    std::optional<StoreError> error;
+    sqlite3_stmt* stmt = statement(sql, error);
+    if (!stmt) return error;
+    Reset reset(stmt);
+    if (const int rc = sqlite3_step(stmt); rc != SQLITE_DONE) return errorFromDatabase(rc);
+    return std::nullopt;
+}
+
 std::unique_ptr<PersistentStore> PersistentStore::open(const PersistentStoreDescription& description,
                                                        std::shared_ptr<const ManagedObjectModel> model, StoreError& error) {
     std::unique_ptr<PersistentStore> store(new PersistentStore(description, std::move(model)));
@@ -556,9 +565,9 @@ std::optional<StoreError> PersistentStore::save(const std::vector<Insert>& inser
                                                 const std::vector<Delete>& deletes,
                                                 std::vector<std::int64_t>& insertedKeys) {
     insertedKeys.clear();
-    if (auto error = exec("BEGIN IMMEDIATE")) return error;
+    if (auto error = run("BEGIN IMMEDIATE")) return error;
     auto fail = [&](StoreError error) {
-        exec("ROLLBACK");
+        run("ROLLBACK");
         insertedKeys.clear();
         return std::optional<StoreError>(std::move(error));
     };
@@ -633,7 +642,7 @@ std::optional<StoreError> PersistentStore::save(const std::vector<Insert>& inser
         if (auto error = deleteRows(model_->entities()[entityIndex], keys, deleted)) return fail(*error);
 
     if (auto error = trimHistory()) return fail(*error);
-    if (auto error = exec("COMMIT")) return fail(*error);
+    if (auto error = run("COMMIT")) return fail(*error);
     return std::nullopt;
 }
 
@@ -643,9 +652,9 @@ std::optional<StoreError> PersistentStore::batchDelete(const EntityDescription& 
     std::optional<StoreError> error;
     const std::string where = whereClause(entity, predicate, error);
     if (error) return error;
-    if (auto failure = exec("BEGIN IMMEDIATE")) return failure;
+    if (auto failure = run("BEGIN IMMEDIATE")) return failure;
     auto fail = [&](StoreError failure) {
-        exec("ROLLBACK");
+        run("ROLLBACK");
         deleted.clear();
         return std::optional<StoreError>(std::move(failure));
     };
@@ -660,7 +669,7 @@ std::optional<StoreError> PersistentStore::batchDelete(const EntityDescription& 
         if (rc != SQLITE_DONE) return fail(errorFromDatabase(rc));
     }
     if (auto failure = deleteRows(entity, keys, deleted)) return fail(*failure);
-    if (auto failure = exec("COMMIT")) return fail(*failure);
+    if (auto failure = run("COMMIT")) return fail(*failure);
     return std::nullopt;
 }
 
@@ -688,13 +697,13 @@ std::optional<ObjectChanges> PersistentStore::remoteChanges(std::optional<StoreE
         changes.invalidatedAll = true;
         return changes;
     }
-    if (auto failure = exec("BEGIN")) {
+    if (auto failure = run("BEGIN")) {
         error = failure;
         return std::nullopt;
     }
     struct Done {
         PersistentStore* store;
-        ~Done() { store->exec("COMMIT"); }
+        ~Done() { store->run("COMMIT"); }
     } done{this};
     {
         sqlite3_stmt* stmt = statement("SELECT \"value\" FROM \"_Metadata\" WHERE \"key\" = 'trimmedThrough'", error);

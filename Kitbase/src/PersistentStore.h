@@ -109,6 +109,8 @@ private:
     StoreError errorFromDatabase(int resultCode) const;
     sqlite3_stmt* statement(const std::string& sql, std::optional<StoreError>& error);
     std::optional<StoreError> exec(const char* sql);
+    // A statement run often (transaction control): prepared once, then reused.
+    std::optional<StoreError> run(const char* sql);
     // SELECT `columns` of the rows matching the predicate, ordered (row key last), at most `limit`.
     std::optional<StoreError> fetchOrdered(const EntityDescription& entity, const std::string& columns,
                                            const Predicate* predicate, const std::vector<SortDescriptor>& sortDescriptors,

@@ -64,7 +64,11 @@ std::optional<QByteArray> UserDefaultsManager::data(std::string_view key) {
 
 void UserDefaultsManager::setData(const QByteArray& bytes, std::string_view key) {
     const auto store = user();
-    store->setValue(toQString(key), bytes);
+    const QString name = toQString(key);
+    // Writing the value it holds would only have the whole file written again.
+    const QVariant held = store->value(name);
+    if (held.typeId() == QMetaType::QByteArray && held.toByteArray() == bytes) return;
+    store->setValue(name, bytes);
     reportWhenUnwritable(*store);
 }
 

@@ -6,8 +6,8 @@
 // copied back (a checkpoint), which SQLite would otherwise do inside every thousandth-page
 // commit, on the caller's thread. The store turns that off and calls requestCheckpoint() from
 // its commits instead; this thread then runs a passive checkpoint on its own connection, which
-// never blocks the store's reads or writes. Destruction finishes a running checkpoint, then
-// closes the connection.
+// never blocks the store's reads or writes. The thread runs at the lowest CPU priority.
+// Destruction finishes a running checkpoint, then closes the connection.
 
 #include <condition_variable>
 #include <filesystem>

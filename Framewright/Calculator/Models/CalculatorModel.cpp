@@ -16,6 +16,7 @@
 #include <QJSEngine>
 #include <QQmlEngine>
 
+#include <bit>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -144,31 +145,36 @@ QString CalculatorModel::currentOperationRawValue() const {
 
 void CalculatorModel::assigned(KeypadCalculator::Field field) {
     using Field = KeypadCalculator::Field;
+    switch (field) {
+    case Field::primaryFrameValue: emit primaryFrameValueChanged(); break;
+    case Field::formattedInputString: emit formattedInputStringChanged(); return; // not saved
+    case Field::inputBuffer: emit inputBufferChanged(); break;
+    case Field::inputState: emit inputStateChanged(); break;
+    case Field::currentOperation: emit currentOperationChanged(); break;
+    case Field::isCalculatorError: emit isCalculatorErrorChanged(); break;
+    case Field::resetInputBufferNextKeyPress: emit resetInputBufferNextKeyPressChanged(); break;
+    case Field::previousOperation:
+    case Field::previousKey:
+    case Field::calculatorBrain: break;
+    }
+    if (callDepth_ > 0) unsavedFields_ |= 1u << static_cast<unsigned>(field);
+    else saveField(field);
+}
+
+void CalculatorModel::saveField(KeypadCalculator::Field field) {
+    using Field = KeypadCalculator::Field;
     const KeypadCalculator& c = calculator_;
     switch (field) {
     case Field::primaryFrameValue:
-        emit primaryFrameValueChanged();
         UserDefaultsManager::set(c.primaryFrameValue()->toJson(), primaryFrameValueKey);
         break;
-    case Field::formattedInputString:
-        emit formattedInputStringChanged();
-        break;
-    case Field::inputBuffer:
-        emit inputBufferChanged();
-        UserDefaultsManager::set(c.inputBuffer(), inputBufferKey);
-        break;
-    case Field::inputState:
-        emit inputStateChanged();
-        UserDefaultsManager::set(c.inputState(), inputStateKey);
-        break;
+    case Field::formattedInputString: break;
+    case Field::inputBuffer: UserDefaultsManager::set(c.inputBuffer(), inputBufferKey); break;
+    case Field::inputState: UserDefaultsManager::set(c.inputState(), inputStateKey); break;
     case Field::currentOperation:
-        emit currentOperationChanged();
         UserDefaultsManager::set(std::string(c.currentOperation().rawValue()), currentOperationKey);
         break;
-    case Field::isCalculatorError:
-        emit isCalculatorErrorChanged();
-        UserDefaultsManager::set(c.isCalculatorError(), isCalculatorErrorKey);
-        break;
+    case Field::isCalculatorError: UserDefaultsManager::set(c.isCalculatorError(), isCalculatorErrorKey); break;
     case Field::previousOperation:
         UserDefaultsManager::set(std::string(c.previousOperation().rawValue()), previousOperationKey);
         break;
@@ -176,13 +182,35 @@ void CalculatorModel::assigned(KeypadCalculator::Field field) {
         UserDefaultsManager::set(std::string(c.previousKey().rawValue()), previousKeyKey);
         break;
     case Field::resetInputBufferNextKeyPress:
-        emit resetInputBufferNextKeyPressChanged();
         UserDefaultsManager::set(c.resetInputBufferNextKeyPress(), resetInputBufferNextKeyPressKey);
         break;
-    case Field::calculatorBrain:
-        UserDefaultsManager::set(c.calculatorBrain(), calculatorBrainKey);
-        break;
+    case Field::calculatorBrain: UserDefaultsManager::set(c.calculatorBrain(), calculatorBrainKey); break;
     }
+}
+
+template <class Work>
+decltype(auto) CalculatorModel::asOneCall(Work&& work) {
+    struct Depth {
+        CalculatorModel& model;
+        explicit Depth(CalculatorModel& m) : model(m) { ++model.callDepth_; }
+        ~Depth() {
+            if (--model.callDepth_ == 0) model.finishCall();
+        }
+        Depth(const Depth&) = delete;
+        Depth& operator=(const Depth&) = delete;
+    } depth(*this);
+    return work();
+}
+
+void CalculatorModel::commitHistory() {
+    if (callDepth_ > 0) uncommittedHistory_ = true;
+    else history().saveContext();
+}
+
+void CalculatorModel::finishCall() {
+    for (std::uint32_t fields = std::exchange(unsavedFields_, 0); fields != 0; fields &= fields - 1)
+        saveField(static_cast<KeypadCalculator::Field>(std::countr_zero(fields)));
+    if (std::exchange(uncommittedHistory_, false)) history().saveContext();
 }
 
 // --- Keys --------------------------------------------------------------------------------------
@@ -195,11 +223,11 @@ bool CalculatorModel::keyPressedByRawValue(const QString& rawValue) {
 }
 
 void CalculatorModel::keyPressed(KeypadKey key) {
-    calculator_.keyPressed(key);
+    asOneCall([&] { calculator_.keyPressed(key); });
 }
 
 void CalculatorModel::allClear() {
-    calculator_.allClear();
+    asOneCall([&] { calculator_.allClear(); });
 }
 
 Operand CalculatorModel::currentOperand() const {
@@ -212,7 +240,7 @@ void CalculatorModel::pasteText(const QString& text) {
 }
 
 std::optional<KeypadCalculator::RefusedLine> CalculatorModel::paste(std::string_view text) {
-    return calculator_.paste(text);
+    return asOneCall([&] { return calculator_.paste(text); });
 }
 
 std::string CalculatorModel::timecodeEntryText(std::string_view text, bool dropFrame) {
@@ -231,6 +259,9 @@ void CalculatorModel::startNewCalculation() {
 
 void CalculatorModel::completeCurrentCalculation() {
     Calculation::completeCurrentCalculation(history());
+    // All clear removes lines: the store follows before the key returns, and the next operator
+    // key does not pay for it.
+    commitHistory();
 }
 
 void CalculatorModel::recordLine(CalculatorOperation operation, std::string_view text, std::string_view format,
@@ -244,7 +275,8 @@ void CalculatorModel::recordLine(CalculatorOperation operation, std::string_view
         topRight.emplace(Id::topRight, slotsValue, settings_);
         bottomLeft.emplace(Id::bottomLeft, slotsValue, settings_);
     }
-    Operation::recordOperation(calculation, operation, text, format, topLeft, topRight, bottomLeft, history());
+    Operation::appendOperation(calculation, operation, text, format, topLeft, topRight, bottomLeft, history());
+    commitHistory();
 }
 
 } // namespace framewright

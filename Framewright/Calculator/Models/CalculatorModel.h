@@ -17,6 +17,7 @@
 #include "KeypadCalculator.h"
 #include "KeypadKey.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,9 +58,16 @@ QMetaObject::Connection subscribe(Sender* sender, Signal signal, QObject* contex
 // ("calculatorModel.previousOperation"), previousKey ("calculatorModel.previousKey") and
 // resetInputBufferNextKeyPress ("calculatorModel.resetInputBufferNextKeyPress").
 //
-// Every saved field is written through kitbase::UserDefaultsManager (JSON) right after each
-// assignment and read once at creation; an absent entry, or one that does not decode or does not
-// fit (a buffer with other length limits than the fresh one), gives the fresh value.
+// Every saved field is written through kitbase::UserDefaultsManager (JSON) and read once at
+// creation; an absent entry, or one that does not decode or does not fit (a buffer with other
+// length limits than the fresh one), gives the fresh value. Within one call from the window (a
+// key, a paste, all clear) a field is written once, with its last value, when the call returns;
+// any other assignment is written at once.
+//
+// History lines are committed to the store before the call that made or removed them returns,
+// all changes of one call in one commit (a key press that returned has its lines in the file,
+// whatever happens to the program next). A change made outside such a call is committed at once.
+// Opening a new calculation alone is not committed: it goes with the next line.
 //
 // Guarantees beyond the arithmetic:
 //   - The secondary slots show the running total while a factor or divisor is typed, and show
@@ -177,6 +185,15 @@ private:
     qint64 inputStateRawValue() const noexcept { return inputState().rawValue(); }
     QString currentOperationRawValue() const;
 
+    // Runs one call from the window: the fields it assigned are saved and its lines committed
+    // when the outermost such call returns.
+    template <class Work>
+    decltype(auto) asOneCall(Work&& work);
+    void finishCall();
+    // Commits the history's changes now, or with the call under way.
+    void commitHistory();
+    void saveField(KeypadCalculator::Field field);
+
     // Publishes (published fields) and saves (saved fields) each assignment of the calculator.
     void assigned(KeypadCalculator::Field field) override;
     void startNewCalculation() override;
@@ -188,6 +205,9 @@ private:
     SettingsManager& settings_;
     PersistenceController* history_;
     KeypadCalculator calculator_;
+    int callDepth_ = 0;
+    std::uint32_t unsavedFields_ = 0; // one bit per KeypadCalculator::Field
+    bool uncommittedHistory_ = false;
 };
 
 } // namespace framewright

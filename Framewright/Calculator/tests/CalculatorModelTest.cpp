@@ -1,4 +1,5 @@
 #include "CalculatorModelTesting.h"
+#include "HistoryStoreTesting.h"
 
 #include "AppState.h"
 #include "DisplayValueModel.h"
@@ -391,6 +392,50 @@ TEST_F(CalculatorTest, EverySavedFieldSurvivesARestart) {
     EXPECT_EQ(negativeSlots[2], "-50 Frames");
     restart();
     EXPECT_EQ(slotTexts(model(), settings()), negativeSlots);
+}
+
+// A key's lines are in the file (read by another connection) when the key returns: "=" with
+// both of its lines, all clear without the lines it removed. Lines a refused save kept pending
+// keep their numbers and reach the file with the next key the store accepts; numbering goes on
+// after a restart.
+TEST_F(CalculatorTest, AKeysLinesAreInTheFileWhenItReturns) {
+    const std::filesystem::path file = storeFile();
+    auto inFile = [&] { return testing::rowCount(file, "Operation"); };
+    auto shownLines = [&] {
+        long n = 0;
+        for (const auto& line : lines()) n += line != "--";
+        return n;
+    };
+    press("1000+");
+    EXPECT_EQ(inFile(), 1);
+    press("500=");
+    EXPECT_EQ(inFile(), 3);
+    model().paste("1\n2\n");
+    EXPECT_EQ(inFile(), shownLines());
+    press("3+4+");
+    press("A"); // removes the unfinished lines
+    EXPECT_EQ(inFile(), shownLines());
+
+    testing::execute(file, "CREATE TRIGGER refuse BEFORE INSERT ON \"Operation\" "
+                           "BEGIN SELECT RAISE(ABORT, 'refused by the test'); END");
+    const long before = inFile();
+    press("7+8*");
+    EXPECT_EQ(inFile(), before);
+    testing::execute(file, "DROP TRIGGER refuse");
+    press("2=");
+    EXPECT_EQ(inFile(), shownLines());
+
+    restart();
+    press("+1=");
+    EXPECT_EQ(inFile(), shownLines());
+    for (const auto& calculation : Calculation::allCalculations(store())) {
+        const auto ordered = calculation->sortedOperations();
+        for (std::size_t i = 0; i < ordered.size(); ++i) EXPECT_EQ(ordered[i]->index(), static_cast<std::int64_t>(i));
+    }
+    // (7 + 8) × 2, then + 1 after the restart: one calculation across the refused saves.
+    const auto all = lines();
+    EXPECT_EQ(Lines(all.end() - 7, all.end()), (Lines{"--", "|00:00:00:07|25", "+|00:00:00:08|25", "x|2|DECIMAL",
+                                                     "=|00:00:01:05|25", "+|00:00:00:01|25", "=|00:00:01:06|25"}));
 }
 
 TEST_F(CalculatorTest, SavedStateThatDoesNotDecodeOrFitIsIgnored) {

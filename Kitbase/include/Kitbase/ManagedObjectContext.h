@@ -72,6 +72,9 @@ public:
     std::shared_ptr<ManagedObject> existingObject(const ObjectID& id);
 
     bool hasChanges() const noexcept { return !pending_.empty(); }
+    // Changes made since the last processPendingChanges (deletions not yet applied, changes not
+    // yet announced through objectsDidChange).
+    bool hasUnprocessedChanges() const noexcept { return !deletionsToProcess_.empty() || !unannounced_.empty(); }
     std::vector<std::shared_ptr<ManagedObject>> insertedObjects() const;
     std::vector<std::shared_ptr<ManagedObject>> updatedObjects() const;
     std::vector<std::shared_ptr<ManagedObject>> deletedObjects() const;

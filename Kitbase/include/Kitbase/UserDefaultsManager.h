@@ -4,7 +4,8 @@
 // which the program sets before it first reads a setting).
 //
 // `set(value, key)` encodes the value as compact JSON (no spaces, keys in the order the type
-// writes them) and stores the UTF-8 bytes as a byte-array entry. `get<T>(key)` reads it back; it
+// writes them) and stores the UTF-8 bytes as a byte-array entry. Setting the bytes an entry already
+// holds changes nothing (the file is not written again for it). `get<T>(key)` reads it back; it
 // answers std::nullopt, silently, when the key is absent, when the entry is not a byte array (a
 // plain integer or text included), or when the bytes are not JSON that decodes into T.
 //
