@@ -20,6 +20,11 @@ constexpr auto historyKeptFor = std::chrono::seconds(60);
 constexpr auto trimEvery = std::chrono::seconds(30);
 constexpr std::size_t keysPerQuery = 500;
 constexpr int walPagesBeforeCheckpoint = 1000; // SQLite's own default for its automatic checkpoint
+// What the log's file keeps once copied back: about what the checkpoint threshold fills. A log
+// grown past it (a burst of keys the copying could not keep up with, one very large save) is cut
+// back to it by the first commit after the copy, rather than staying that size until the store
+// closes.
+constexpr long long walBytesKept = 4LL << 20;
 
 std::string sqlName(const std::string& identifier) {
     std::string out = "\"";
@@ -249,6 +254,7 @@ std::optional<StoreError> PersistentStore::prepareSchema() {
     // NORMAL in WAL mode: a commit writes the log without waiting for the disk; the log is
     // synced at checkpoints. See the container's durability note.
     if (auto error = exec("PRAGMA synchronous=NORMAL")) return error;
+    if (auto error = exec(("PRAGMA journal_size_limit=" + std::to_string(walBytesKept)).c_str())) return error;
     // A file opened read-only (no write permission) is still read: its schema is only checked,
     // and the first save reports that it cannot write.
     const bool readOnly = sqlite3_db_readonly(db_, "main") == 1;

@@ -382,6 +382,22 @@ TEST_F(HistoryStoreTest, TheLogIsCopiedBackIntoTheFileWhileTheStoreIsOpen) {
     EXPECT_GT(copied, 0) << "log size " << std::filesystem::file_size(file().string() + "-wal");
     EXPECT_LT(std::filesystem::file_size(file().string() + "-wal"), 16u << 20);
     EXPECT_EQ(framewright::testing::integrityCheck(file()), "ok");
+
+    // A log grown large by one big save shrinks back once it has been copied: the next save
+    // after the copy cuts it to the size kept.
+    const std::string wide(8000, '7');
+    for (int n = 0; n < 1000; ++n)
+        Operation::appendOperation(calculation, CalculatorOperation::add, wide, "Frames", std::nullopt, std::nullopt,
+                                   std::nullopt, store());
+    store().saveContext();
+    const auto wal = file().string() + "-wal";
+    EXPECT_GT(std::filesystem::file_size(wal), 6u << 20) << "the save grew the log past the size kept";
+    for (int tries = 0; tries < 100 && std::filesystem::file_size(wal) > (4u << 20); ++tries) {
+        QThread::msleep(50); // the copy runs on its own thread; the next save restarts the log
+        record(store(), calculation, CalculatorOperation::add, "1");
+    }
+    EXPECT_LE(std::filesystem::file_size(wal), 4u << 20);
+    EXPECT_EQ(framewright::testing::integrityCheck(file()), "ok");
 }
 
 } // namespace
